@@ -1,0 +1,72 @@
+#pragma once
+
+#include "Choice.h"
+#include "ControlState.h"
+#include "FieldSpec.h"
+#include "Pages.h"
+#include "RegionalSettings.h"
+#include "SharedState.h"
+#include "TextGrid.h"
+#include "ValueField.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kelvarin::workspace {
+
+// Everything the user works on: the eleven pages with their 206 value fields, choices and
+// grids, plus the main window's shared state. Fields keep stable addresses for the run.
+class Workspace {
+public:
+    explicit Workspace(RegionalSettings regional = RegionalSettings::unitedStates());
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    const RegionalSettings& regional() const { return m_regional; }
+
+    // Lookup by name; field() and friends throw std::out_of_range for an unknown name.
+    ValueField& field(std::string_view name);
+    const ValueField& field(std::string_view name) const;
+    ValueField* findField(std::string_view name);
+    // The fields of a page (panels included) in tab order; all fields in page order.
+    std::vector<ValueField*> pageFields(std::string_view pageName);
+    std::span<ValueField> fields() { return {m_fields.data(), m_fields.size()}; }
+
+    Choice& choice(std::string_view name);
+    Choice* findChoice(std::string_view name);
+    TextGrid& grid(std::string_view name);
+    TextGrid* findGrid(std::string_view name);
+
+    // Plain controls (buttons, labels, panels) whose state calculators change. A page
+    // registers its controls once; control() throws std::out_of_range for an unknown name.
+    ControlState& addControl(ControlState initial);
+    ControlState& control(std::string_view name);
+    ControlState* findControl(std::string_view name);
+
+    SharedState& state() { return m_state; }
+    const SharedState& state() const { return m_state; }
+
+    // The shown page of nbkMain, by name.
+    std::string_view shownPage() const { return m_shownPage; }
+    void showPage(std::string_view pageName);  // throws std::out_of_range for an unknown page
+
+private:
+    RegionalSettings m_regional;
+    std::vector<ValueField> m_fields;  // never resized after construction
+    std::map<std::string, std::size_t, std::less<>> m_fieldIndex;
+    std::deque<Choice> m_choices;
+    std::deque<TextGrid> m_grids;
+    std::deque<ControlState> m_controls;
+    SharedState m_state;
+    std::string m_shownPage = "pgMenu";
+};
+
+// The design tables: every value field of every page, in page order and tab order.
+std::span<const FieldSpec> allFieldSpecs();
+
+}  // namespace kelvarin::workspace
