@@ -1,0 +1,10 @@
+#pragma once
+
+#include "workspace/ValueSets.h"
+
+namespace kelvarin::workspace::valuesets {
+
+std::span<const ValueSetEntry> quickCalculators();
+std::span<const ValueSetEntry> mortgageQualifier();
+
+}  // namespace kelvarin::workspace::valuesets
