@@ -1,0 +1,29 @@
+#include "TextGrid.h"
+
+#include <stdexcept>
+
+namespace kelvarin::workspace {
+
+void TextGrid::resize(int rows, int cols) {
+    if (rows < 0 || cols < 0)
+        throw std::invalid_argument("grid " + name + ": negative size");
+    cells.resize(static_cast<std::size_t>(rows));
+    for (auto& row : cells)
+        row.resize(static_cast<std::size_t>(cols));
+    rowColours.resize(static_cast<std::size_t>(rows), kNoColour);
+    colColours.resize(static_cast<std::size_t>(cols), kNoColour);
+    colWidths.resize(static_cast<std::size_t>(cols), kDefaultColWidth);
+}
+
+void TextGrid::clearTexts() {
+    for (auto& row : cells)
+        for (auto& text : row)
+            text.clear();
+}
+
+std::int32_t TextGrid::colour(int col, int row) const {
+    const std::int32_t byRow = rowColours.at(static_cast<std::size_t>(row));
+    return byRow != kNoColour ? byRow : colColours.at(static_cast<std::size_t>(col));
+}
+
+}  // namespace kelvarin::workspace
