@@ -1,6 +1,6 @@
 #include "calculators/MortgageQualifier.h"
 
-#include "loanmath/NumericModel.h"
+#include "loanmath/Numeric.h"
 #include "support/PageDriver.h"
 #include "support/RecordingUi.h"
 #include "workspace/HeldValues.h"

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "CalculatorContext.h"
+#include "HandlerTable.h"
+#include "MortgageQualifier.h"
+#include "QuickCalculators.h"
+
+#include <string_view>
+
+namespace kelvarin::calculators {
+
+// All calculator modules of the workspace and their named handlers. The window and the
+// headless page driver both run the program through one of these.
+class CalculatorSet {
+public:
+    explicit CalculatorSet(CalculatorContext context);
+    CalculatorSet(const CalculatorSet&) = delete;
+    CalculatorSet& operator=(const CalculatorSet&) = delete;
+
+    const HandlerTable& handlers() const { return m_handlers; }
+    CalculatorContext& context() { return m_ctx; }
+
+    QuickCalculators& quickCalculators() { return m_quick; }
+    MortgageQualifier& mortgageQualifier() { return m_qualifier; }
+
+    // Runs the page reset of a page with the set chosen by ValueSet; false when the page
+    // has none (yet).
+    bool resetPage(std::string_view pageName);
+
+private:
+    CalculatorContext m_ctx;
+    HandlerTable m_handlers;
+    QuickCalculators m_quick;
+    MortgageQualifier m_qualifier;
+};
+
+}  // namespace kelvarin::calculators
