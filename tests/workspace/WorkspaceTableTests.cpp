@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <ostream>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -24,6 +25,10 @@ struct PageRow {
     int helpContext;
     int defaultCalculatorNumber;
 };
+
+void PrintTo(const PageRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 const PageRow kPageRows[] = {
     {0, "pgMenu", "Main Menu", 0, 0},
@@ -71,6 +76,10 @@ struct PageCount {
     std::string_view page;
     std::size_t fields;
 };
+
+void PrintTo(const PageCount& row, std::ostream* os) {
+    *os << row.page;
+}
 
 const PageCount kPageCounts[] = {
     {"pgMenu", 0},
@@ -128,6 +137,10 @@ struct MaskCount {
     MaskKind kind;
     long fields;
 };
+
+void PrintTo(const MaskCount& row, std::ostream* os) {
+    *os << row.name;
+}
 
 const MaskCount kMaskCounts[] = {
     {"Money17", MaskKind::Money17, 79},  {"Money13", MaskKind::Money13, 41},
@@ -590,6 +603,10 @@ struct TabOrder {
     Names fields;
 };
 
+void PrintTo(const TabOrder& row, std::ostream* os) {
+    *os << row.rowName;
+}
+
 const TabOrder kTabOrders[] = {
     {"MonthlyPaymentTab",
      "pgQuickCalculators",
@@ -677,6 +694,10 @@ struct Attributes {
     std::string_view exitHandler;
     bool readOnly, visible, enabled, tabStop;
 };
+
+void PrintTo(const Attributes& row, std::ostream* os) {
+    *os << row.field;
+}
 
 constexpr bool kRO = true, kRW = false, kShown = true, kHidden = false, kOn = true, kOff = false, kTab = true,
                kNoTab = false;
@@ -801,6 +822,10 @@ struct ChoiceRow {
     bool visible;
 };
 
+void PrintTo(const ChoiceRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 const ChoiceRow kChoices[] = {
     {"nbkQuickCalc",
      "pgQuickCalculators",
@@ -887,6 +912,10 @@ struct GridRow {
     std::vector<std::string> headings;  // row 0
     bool visible;
 };
+
+void PrintTo(const GridRow& row, std::ostream* os) {
+    *os << row.name;
+}
 
 const GridRow kGrids[] = {
     {"grdLS",
@@ -984,6 +1013,10 @@ struct UnknownLookup {
     void (*lookup)(Workspace&, std::string_view);
 };
 
+void PrintTo(const UnknownLookup& row, std::ostream* os) {
+    *os << row.what;
+}
+
 const UnknownLookup kUnknownLookups[] = {
     {"field", [](Workspace& ws, std::string_view name) { ws.field(name); }},
     {"constField", [](Workspace& ws, std::string_view name) { std::as_const(ws).field(name); }},
@@ -1073,6 +1106,10 @@ struct StartDateRow {
     int year, month;
     std::string shortName, longName;
 };
+
+void PrintTo(const StartDateRow& row, std::ostream* os) {
+    *os << row.rowName;
+}
 
 const StartDateRow kStartDates[] = {
     {"UnitedStatesDecember", RegionalSettings::unitedStates(), 2001, 12, "Dec", "December"},
