@@ -1,5 +1,7 @@
 #include "CalculatorSet.h"
 
+#include "workspace/HeldValues.h"
+
 namespace kelvarin::calculators {
 
 CalculatorSet::CalculatorSet(CalculatorContext context) : m_ctx(context), m_quick(context), m_qualifier(context) {
@@ -15,6 +17,19 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
     else
         return false;
     return true;
+}
+
+void CalculatorSet::ResetAllToZero() {
+    auto& state = m_ctx.ws.state();
+    auto& held = m_ctx.held;
+    state.ValueSet = 0;
+    held.Loan = held.Interest = held.AmortPayment = held.Federal = held.State = held.Downpayment = 0;
+    held.Term = 0;
+    state.DefaultCalculator = 0;
+    state.ScheduleStartMonth = 1;
+    state.ScheduleStartYear = state.CurrentYear;
+    m_quick.ResetQuickCalculators(false);
+    m_qualifier.ResetMortgageQualifier();
 }
 
 }  // namespace kelvarin::calculators

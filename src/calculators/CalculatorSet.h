@@ -26,6 +26,10 @@ public:
     // Runs the page reset of a page with the set chosen by ValueSet; false when the page
     // has none (yet).
     bool resetPage(std::string_view pageName);
+    // Zero values everywhere, as at start-up and when a document closes: ValueSet and the
+    // held general values to 0, the schedule start to January of the current year, then
+    // every page's zero set without moving the focus.
+    void ResetAllToZero();
 
 private:
     CalculatorContext m_ctx;

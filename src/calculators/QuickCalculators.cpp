@@ -182,11 +182,12 @@ void QuickCalculators::setNormalLooks() {
     }
 }
 
-void QuickCalculators::ResetQuickCalculators() {
+void QuickCalculators::ResetQuickCalculators(bool moveFocus) {
     workspace::writeValueSet(m_ctx.ws, "pgQuickCalculators", m_ctx.ws.state().ValueSet);
     setNormalLooks();
     m_ctx.ws.control("btnCalcQuickCalc").setEnabled(false);
-    m_ctx.ui.focus("nbkQuickCalc");
+    if (moveFocus)
+        m_ctx.ui.focus("nbkQuickCalc");
 }
 
 }  // namespace kelvarin::calculators

@@ -23,8 +23,9 @@ public:
     // Computes the chosen variable; guards its own run and reports a failure itself.
     void btnCalcQuickCalcClick();
     void nbkQuickCalcTabClick(int tabIndex);
-    // Writes the zero or sample set chosen by ValueSet; "Calculate" disabled, normal looks.
-    void ResetQuickCalculators();
+    // Writes the zero or sample set chosen by ValueSet; "Calculate" disabled, normal looks;
+    // the focus goes to the tab set (even from another page) unless moveFocus is false.
+    void ResetQuickCalculators(bool moveFocus = true);
 
     QuickCalcTarget target() const { return m_target; }
     void registerHandlers(HandlerTable& table);
