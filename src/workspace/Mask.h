@@ -32,4 +32,16 @@ struct MaskInfo {
 
 const MaskInfo& maskInfo(MaskKind kind);
 
+// Picture characters: '#', 'i' and '9' hold digits; '$' the floating currency sign; ',' the
+// thousands separator; '.' the decimal separator; anything else (here '%') is a literal.
+constexpr bool isDigitPosition(char32_t maskChar) {
+    return maskChar == U'#' || maskChar == U'i' || maskChar == U'9';
+}
+constexpr bool isLiteralPosition(char32_t maskChar) {
+    return !isDigitPosition(maskChar) && maskChar != U'$' && maskChar != U',' && maskChar != U'.';
+}
+
+// Decimals shown: the digit positions right of the '.', or decimalPlaces when there is no '.'.
+int shownDecimals(const MaskInfo& info);
+
 }  // namespace kelvarin::workspace

@@ -16,7 +16,20 @@ enum class Look { Normal, Result, Target };
 
 // One value field. The text it shows is the only place its value is held: every read
 // parses the text, every write formats and rounds into it. The text is always exactly as
-// wide as the mask (one char32_t per position).
+// wide as the mask (one char32_t per position), with two exceptions that keep the shown
+// number true:
+// - A value whose digits, minus sign and currency sign do not all fit (a ratio of 100, -99,999.99
+//   in '$##,###.##', 40000 or -123456 in a count field) makes the text grow to the left just
+//   enough to hold them: "$123,456.78" in '$##,###.##', "-100.0000%" in '###.####%'. Reading
+//   parses it back to the same number.
+// - Text typed by the user (setTypedText) is kept as the editor holds it, of any length.
+// Currency sign: in front of the number it floats left of the first digit ("-$1,234.50",
+// "€ 1.234,50" when the sign takes a blank; without the blank when only that fits). After the
+// number ("1.234,50 €") the number moves left into the blanks before it to make room, so the
+// text keeps the mask's width; the blank is dropped when only that fits ("99.999,99€").
+// A count field written a whole number outside -32768..32767 shows it truthfully; reading
+// gives it back until the user types, and leaving the field still reports it out of range.
+// A non-finite value shows "NAN", "INF" or "-INF", which reads as not valid.
 class ValueField {
 public:
     ValueField(const FieldSpec& spec, const RegionalSettings& regional);
@@ -31,13 +44,17 @@ public:
     // Text from the keyboard, as the editor holds it (no validation, no reformatting).
     void setTypedText(std::u32string text);
 
-    // Parsed value; 0 when the text is not valid. readWhole is for count fields only.
+    // Parsed value; 0 when the text is not valid (typed text outside the range included).
+    // readWhole is for count fields only (std::logic_error otherwise).
     double readFloat() const;
     std::int32_t readWhole() const;
     bool isValid() const;
 
-    // Formats and rounds into the text. writeFloat is for floating fields only.
-    // A program write never runs the exit handler; it does run the change handler.
+    // Formats and rounds into the text: half away from zero on the first 18 significant digits
+    // (2.675 shows 2.67, 0.125 shows 0.13). writeFloat is for floating fields only
+    // (std::logic_error for a count field); writeWhole suits any field.
+    // A program write never runs the exit handler; it does run the change handler when the
+    // text changes.
     void writeFloat(double value);
     void writeWhole(std::int32_t value);
 
@@ -54,9 +71,12 @@ public:
     void setLook(Look look);
     void setHint(std::string hint);
 
-    // Run on every change of the text (only edtMQir1 has one).
+    // Run on every change of the text, typed or written (only edtMQir1 has one); not when a
+    // write gives the text the field already shows.
     void setChangeHandler(std::function<void()> handler) { m_changeHandler = std::move(handler); }
-    // Views (the masked entry widget) are told after any change of text or attributes.
+    // Views (the masked entry widget) are told after any change of text or attributes. A view
+    // that pushed typed text is told too and should ignore a text equal to its own. An observer
+    // may add or remove observers while being told; those take effect from the next change.
     using Observer = std::function<void(const ValueField&)>;
     int addObserver(Observer observer);
     void removeObserver(int id);
@@ -64,9 +84,12 @@ public:
 private:
     void changed(bool textChanged);
 
+    void setText(std::u32string text, bool byProgram);
+
     const FieldSpec* m_spec;
     const RegionalSettings* m_regional;
     std::u32string m_text;
+    bool m_writtenByProgram = true;  // the text came from a write, not from the keyboard
     bool m_readOnly, m_visible, m_enabled, m_tabStop;
     Look m_look = Look::Normal;
     std::string m_hint;
@@ -86,11 +109,28 @@ struct LeaveOutcome {
     std::string_view message() const;
 };
 
-// The validation run when the focus leaves a field. Hidden or disabled fields are accepted
-// unchecked (with their text unchanged). Does not change the field.
+// The validation run when the focus leaves a field. Hidden, disabled and read-only fields are
+// accepted unchecked with their text unchanged (the user cannot correct a read-only field, so
+// an error would trap the focus there). An empty text is accepted as 0. Does not change the field.
 LeaveOutcome validateLeave(const ValueField& field);
+// leaveField() (FieldEntry.h) applies it: on acceptance the field takes the reformatted text
+// (12.5 typed into a percent field becomes " 12.5000%"); on error the text stays as typed.
 
-// Whether the position under the caret accepts a typed character.
+// Typing. A position of the mask accepts: '#' a digit, blank, minus or the regional decimal
+// separator; 'i' a digit, blank or minus; '9' a digit or blank; '$', ',', '.' and literals
+// nothing. Read-only and disabled fields accept nothing.
+//
+// The masked entry widget is a right-aligned line edit showing text(). On entry it selects the
+// whole text with the caret at the end, so typing replaces the value. For each key it calls
+// typedCharacter() and inserts the result if acceptsTyped() (else it beeps), then hands its
+// whole text to setTypedText(). On focus-out it calls leaveField(), shows message() in an error
+// box and takes the focus back when not accepted, then runs the exit handler. acceptsAt() is
+// the same rule for one position of a mask-wide text, for an editor that overwrites in place.
 bool acceptsAt(const ValueField& field, std::size_t position, char32_t ch);
+// Whether some typeable position of the field's mask accepts ch.
+bool acceptsTyped(const ValueField& field, char32_t ch);
+// The character a key enters: the '.' key gives the regional decimal separator (a ',' under
+// German-style settings, where '.' is the thousands separator and is never typed); others as is.
+char32_t typedCharacter(const ValueField& field, char32_t key);
 
 }  // namespace kelvarin::workspace
