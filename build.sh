@@ -16,7 +16,7 @@ cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVARIN_SANITIZE="$san
 cmake --build "$dir" -j"$(nproc)"
 
 case "$what" in
-  run)  exec "$dir/src/cli/kelvarin-calc" --help ;;
+  run)  exec "$dir/src/app/kelvarin" ;;
   test) cd "$dir" && ctest --output-on-failure -j"$(nproc)" ;;
   build) ;;
   *) echo "usage: $0 run|test|build" >&2; exit 2 ;;

@@ -1,0 +1,167 @@
+#include "Menus.h"
+
+#include "ErrorHandler.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace kelvarin::app {
+
+namespace {
+QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+}  // namespace
+
+Menus::Menus(QMainWindow* window, ErrorHandler& errors, Hooks& hooks, Navigate navigate, Hook exitCommand)
+    : QObject(window), m_window(window), m_errors(errors), m_hooks(hooks), m_navigate(std::move(navigate)),
+      m_exit(std::move(exitCommand)) {
+    buildMainMenu();
+    buildPopupMenus();
+}
+
+QAction* Menus::action(std::string_view name) const { return m_window->findChild<QAction*>(qs(name)); }
+
+std::array<QAction*, 3> Menus::entriesOf(const NavigationTarget& target) const {
+    return {action(target.calculatorsMenu), action(target.popupMenu), action(target.listMenu)};
+}
+
+QAction* Menus::add(QMenu* menu, const char* name, const char* caption, Hook command) {
+    auto* entry = menu->addAction(QString::fromUtf8(caption));
+    entry->setObjectName(QString::fromLatin1(name));
+    connect(entry, &QAction::triggered, this, [this, command = std::move(command)] { m_errors.dispatch(command); });
+    return entry;
+}
+
+QAction* Menus::addInert(QMenu* menu, const char* name, const char* caption) {
+    auto* entry = menu->addAction(QString::fromUtf8(caption));
+    entry->setObjectName(QString::fromLatin1(name));
+    return entry;
+}
+
+QAction* Menus::addHidden(QMenu* menu, const char* name, const char* caption) {
+    auto* entry = addInert(menu, name, caption);
+    entry->setVisible(false);
+    return entry;
+}
+
+QMenu* Menus::addMenu(QMenu* parent, const char* name, const char* caption) {
+    auto* menu = parent->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+void Menus::addCalculatorEntries(QMenu* menu, std::string_view NavigationTarget::*column) {
+    bool first = true;
+    for (const auto& target : navigationTargets()) {
+        const std::string_view name = target.*column;
+        auto* entry = menu->addAction(qs(target.menuCaption));
+        entry->setObjectName(qs(name));
+        connect(entry, &QAction::triggered, this, [this, name] { m_errors.dispatch([&] { m_navigate(name); }); });
+        if (first) {
+            entry->setEnabled(false);  // the main menu is shown at start
+            menu->addSeparator();
+            first = false;
+        }
+    }
+}
+
+void Menus::buildMainMenu() {
+    QMenuBar* bar = m_window->menuBar();
+    bar->setObjectName(QStringLiteral("MnuMain"));
+    auto& h = m_hooks;
+    auto topMenu = [&](const char* name, const char* caption) {
+        auto* menu = bar->addMenu(QString::fromUtf8(caption));
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        return menu;
+    };
+
+    QMenu* file = topMenu("MnuFile", "&File");
+    addHidden(file, "mnuFileNew", "&New")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    add(file, "mnuFileOpen", "&Open", [&h] { runHook(h.file.open); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    file->addSeparator();
+    addMenu(file, "mnuFileReopen", "&Reopen");
+    add(file, "mnuFileClearHistory", "Clear History", [&h] { runHook(h.file.clearHistory); });
+    file->addSeparator();
+    auto* close = addHidden(file, "mnuFileClose", "&Close");
+    connect(close, &QAction::triggered, this, [this] { m_errors.dispatch([this] { runHook(m_hooks.file.closeDocument); }); });
+    add(file, "mnuFileSave", "&Save", [&h] { runHook(h.file.save); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(file, "mnuFileSaveAs", "Save &As ...", [&h] { runHook(h.file.saveAs); });
+    file->addSeparator();
+    addHidden(file, "mnuFilePageSetup", "Page Setup ...");
+    add(file, "MnuFilePrintSetup", "Print Setup ...", [&h] { runHook(h.file.printSetup); });
+    add(file, "MnuFilePrint", "&Print Preview ...", [&h] { runHook(h.file.print); })->setEnabled(false);
+    file->addSeparator();
+    add(file, "MnuFileExit", "E&xit", m_exit);
+
+    QMenu* calculators = topMenu("MnuCalculators", "&Calculators");
+    addCalculatorEntries(calculators, &NavigationTarget::calculatorsMenu);
+
+    QMenu* view = topMenu("mnuView", "&View");
+    auto* normal = addInert(view, "mnuViewNormal", "&Normal");
+    normal->setCheckable(true);
+    normal->setChecked(true);
+    addInert(view, "mnuViewCompact", "&Compact");
+    view->menuAction()->setVisible(false);
+
+    QMenu* preferences = topMenu("mnuPreferences", "&Preferences");
+    addInert(preferences, "mnuPreferencesSetValues", "&Configure Preferred Values ...");
+    QMenu* defaultCalculator = addMenu(preferences, "SetDefaultCalculator1", "Set Default &Calculator");
+    for (const auto& target : navigationTargets())
+        addInert(defaultCalculator, target.preferenceEntry.data(), target.preferenceCaption.data());
+    preferences->menuAction()->setVisible(false);
+
+    QMenu* internet = topMenu("mnuInternet", "&Internet");
+    QMenu* web = addMenu(internet, "mnuInternetWeb", "&Larkmoor on the Web");
+    add(web, "mnuInternetWebHome", "&Home Page", [&h] { runHook(h.shell.webHome); });
+    add(web, "mnuInternetWebFreeware", "&Freeware Page", [&h] { runHook(h.shell.webFreeware); });
+    web->addSeparator();
+    add(web, "mnuInternetWebSuggest", "&Suggestion Box", [&h] { runHook(h.shell.webSuggest); });
+    QMenu* mail = addMenu(internet, "mnuInternetEmail", "Contact Larkmoor by &Email");
+    add(mail, "mnuInternetEmailSuggest", "Send &Suggestions", [&h] { runHook(h.shell.mailSuggest); });
+    add(mail, "mnuInternetEmailSupport", "Contact &Tech Support", [&h] { runHook(h.shell.mailSupport); });
+    internet->addSeparator();
+    add(internet, "mnuInternetUpdate", "Check for &Updated Version ...", [&h] { runHook(h.shell.update); });
+
+    QMenu* help = topMenu("MnuHelp", "&Help");
+    add(help, "MnuHelpContents", "&Contents", [&h] { runHook(h.shell.helpContents); });
+    add(help, "MnuHelpSearch", "&Search for Help On...", [&h] { runHook(h.shell.helpSearch); });
+    add(help, "MnuHelpHow", "&How to Use Help", [&h] { runHook(h.shell.helpHowTo); });
+    help->addSeparator();
+    add(help, "MnuHelpGlossary", "Kelvarin &Glossary", [&h] { runHook(h.shell.glossary); });
+    add(help, "MnuHelpDisclaimer", "&Disclaimer...", [&h] { runHook(h.shell.disclaimer); });
+    help->addSeparator();
+    add(help, "MnuHelpAbout", "&About...", [&h] { runHook(h.shell.about); });
+}
+
+void Menus::buildPopupMenus() {
+    auto& h = m_hooks;
+    m_popup = new QMenu(m_window);
+    m_popup->setObjectName(QStringLiteral("MnuPopup"));
+    addCalculatorEntries(m_popup, &NavigationTarget::popupMenu);
+    m_popup->addSeparator();
+    add(m_popup, "MnuPopGlossary", "Kelvarin &Glossary", [&h] { runHook(h.shell.glossary); });
+    add(m_popup, "MnuPopDisclaimer", "&Disclaimer...", [&h] { runHook(h.shell.disclaimer); });
+    m_popup->addSeparator();
+    add(m_popup, "MnuPopHelp", "Help", [&h] { runHook(h.shell.help); });
+    m_popup->addSeparator();
+    add(m_popup, "MnuPopExit", "E&xit", m_exit);
+
+    m_calculatorList = new QMenu(m_window);
+    m_calculatorList->setObjectName(QStringLiteral("mnuPopCalcs"));
+    addCalculatorEntries(m_calculatorList, &NavigationTarget::listMenu);
+    m_calculatorList->addSeparator();
+    add(m_calculatorList, "mnuPopCalcsGlossary", "Kelvarin &Glossary", [&h] { runHook(h.shell.glossary); });
+    add(m_calculatorList, "mnuPopCalcsDisclaimer", "&Disclaimer ...", [&h] { runHook(h.shell.disclaimer); });
+
+    m_reset = new QMenu(m_window);
+    m_reset->setObjectName(QStringLiteral("mnuPopReset"));
+    add(m_reset, "mnuResetThisZero", "&Reset THIS Calculator to Zero Values", [&h] { runHook(h.reset.thisZeroClick); });
+    add(m_reset, "mnuResetAllZero", "Reset ALL Calculators to &Zero Values", [&h] { runHook(h.reset.allZeroClick); });
+    m_reset->addSeparator();
+    add(m_reset, "mnuResetSamples", "Use &Sample Values for THIS Calculator", [&h] { runHook(h.reset.thisSamplesClick); });
+    add(m_reset, "mnuResetAllSamples", "Use Sample Values for &ALL Calculators", [&h] { runHook(h.reset.allSamplesClick); });
+}
+
+}  // namespace kelvarin::app

@@ -1,0 +1,29 @@
+#include "Page.h"
+
+#include "app/widgets/MaskedEdit.h"
+
+namespace kelvarin::app {
+
+Page::Page(const workspace::PageInfo& info, PageContext& context, QWidget* parent)
+    : QWidget(parent), m_info(info), m_context(context) {
+    setObjectName(QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())));
+}
+
+void Page::enter(std::string_view focusTarget) {
+    if (!focusTarget.empty())
+        m_context.ui.focus(focusTarget);
+}
+
+MaskedEdit* Page::addField(std::string_view fieldName, const QRect& geometry, QWidget* parent) {
+    auto& field = m_context.workspace.field(fieldName);
+    auto* edit = new MaskedEdit(field, m_context.errors, m_context.leaveErrors, parent ? parent : this);
+    edit->setGeometry(geometry);
+    const std::string_view handler = field.spec().exitHandler;
+    if (!handler.empty()) {
+        auto& calculators = m_context.calculators;
+        edit->setExitHandler([&calculators, &field, handler] { calculators.handlers().runExit(handler, field); });
+    }
+    return edit;
+}
+
+}  // namespace kelvarin::app
