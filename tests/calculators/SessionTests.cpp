@@ -1,0 +1,60 @@
+#include "calculators/Session.h"
+
+#include "support/RecordingUi.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace kelvarin::calculators {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SessionTest : public ::testing::Test {
+protected:
+    SessionTest() {
+        folder = fs::temp_directory_path() / ("kelvarin-session-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder);
+    }
+    ~SessionTest() override { fs::remove_all(folder); }
+
+    void writeDefaults(const std::string& content) { std::ofstream(folder / "zelk.ini", std::ios::binary) << content; }
+
+    fs::path folder;
+    testing::RecordingUi ui;
+};
+
+TEST_F(SessionTest, StartsWithZeroValuesAndTheFilesRatios) {
+    writeDefaults("[GeneralValues]\r\nDefaultValueSet=1\r\nLoan=250000\r\n[Ratios]\r\nHRatio=33.5\r\n");
+    Session session(workspace::RegionalSettings::unitedStates(), ui);
+    session.start(workspace::DefaultsFile(workspace::findDefaultsFile(folder)), 12, 2026);
+
+    const auto& state = session.workspace().state();
+    EXPECT_EQ(state.ValueSet, 0);
+    EXPECT_EQ(state.CurrentMonthShort, "Dec");
+    EXPECT_EQ(state.CurrentMonthLong, "December");
+    EXPECT_EQ(state.CurrentYear, 2026);
+    EXPECT_EQ(state.ScheduleStartMonth, 1);
+    EXPECT_EQ(state.ScheduleStartYear, 2026);
+    EXPECT_EQ(session.held().HRatio, 33.5);
+    EXPECT_EQ(session.held().DRatio, 36);
+    EXPECT_EQ(session.held().Loan, 0);  // general values are cleared by the all-zero reset
+    EXPECT_EQ(session.workspace().field("edtMPIPayment").readFloat(), 0);
+    EXPECT_FALSE(session.workspace().control("btnCalcQuickCalc").enabled());
+    EXPECT_EQ(session.workspace().shownPage(), "pgMenu");
+    EXPECT_TRUE(ui.focused.empty());  // the start-up reset moves no focus
+}
+
+TEST_F(SessionTest, MissingDefaultsFileGivesDefaults) {
+    Session session(workspace::RegionalSettings::unitedStates(), ui);
+    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), 1, 2027);
+    EXPECT_EQ(session.held().HRatio, 28);
+    EXPECT_EQ(session.held().AppraisalFee, 300);
+    EXPECT_EQ(session.workspace().state().CurrentMonthShort, "Jan");
+}
+
+}  // namespace
+}  // namespace kelvarin::calculators
