@@ -64,7 +64,6 @@ void TMortgage::BuildRows(std::size_t from) {
     }
     for (std::size_t k = from; k < m_payments.size(); ++k) {
         TPayment& row = m_payments[k];
-        const double i = Cents(X(b) * r, "schedule: interest");
         row.Number = static_cast<std::int32_t>(k + 1);
         row.Month = month;
         row.Year = year;
@@ -73,6 +72,7 @@ void TMortgage::BuildRows(std::size_t from) {
             row.Interest = 0;
             row.Balance = 0;
         } else {
+            const double i = Cents(X(b) * r, "schedule: interest");
             const double t = Held(X(m_payment) - i + row.Prepayment, "schedule: principal");
             row.Principal = t > b ? b : t;
             row.Interest = i;

@@ -76,13 +76,14 @@ std::int64_t Round(Extended x);
 
 // The amortization engine's cents: Int(100 x + 0.5) / 100, product and sum in extended precision,
 // quotient held as a double (halves round up for non-negative amounts). Throws as Held.
-inline double Cents(Extended x, const char* what = "cents") {
+inline double Cents(Extended x, const char* what = "cents")
+{
     const Extended whole = detail::Truncate(100 * x + 0.5L);
-    // Below 2^53 the whole number is exact as a double, and a whole number divided by 100 never lies
-    // close enough to a midpoint between doubles for the extended quotient to round otherwise; the
-    // double division is the same result without the slow x87 division.
+    // Below 2^53, whole / 100 never lies within 2^-59 (relative) of a midpoint between doubles, so
+    // multiplying by the extended 0.01 (relative error below 2^-63) rounds to the same double as the
+    // quotient does, without the slow division. Checked for every whole number up to 10^9 in magnitude.
     if (whole > -0x1p53L && whole < 0x1p53L)
-        return static_cast<double>(whole) / 100.0;
+        return static_cast<double>(whole * 0.01L);
     return Held(whole / 100, what);
 }
 

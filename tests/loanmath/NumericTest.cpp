@@ -58,6 +58,18 @@ TEST(Numeric, CentsIsIntOfHundredTimesPlusHalf) {
     EXPECT_EQ(Cents(-0.126L), -0.12); // Int(-12.1) drops the fraction towards zero
 }
 
+// Cents takes a faster route than Int(100 x + 0.5) / 100 in extended precision; it must give the same double.
+TEST(Numeric, CentsEqualsTheExtendedQuotientHeldAsADouble) {
+    const auto reference = [](long double x) { return static_cast<double>(::truncl(100 * x + 0.5L) / 100); };
+    for (long long m = -3000000; m <= 3000000; ++m) {
+        const long double x = static_cast<long double>(m) / 100 + 0.0049L;
+        ASSERT_EQ(Cents(x), reference(x)) << m;
+    }
+    for (long double x :
+         {0x1p51L + 0.3L, -0x1p51L - 0.7L, 0x1p53L / 100 - 0.011L, 1e14L + 0.125L, 1e30L, -1e30L})
+        EXPECT_EQ(Cents(x), reference(x)) << static_cast<double>(x);
+}
+
 TEST(Numeric, HeldRoundsToDoubleAndRejectsWhatADoubleCannotHold) {
     const long double third = 1.0L / 3;
     EXPECT_EQ(Held(third, "third"), 1.0 / 3);
