@@ -49,7 +49,8 @@ public:
 // Arithmetic faults throw CalcError (the schedule is then partly built; the next setter rebuilds all).
 class TMortgage {
 public:
-    TMortgage() = default; // empty schedule: no rows, Payment 0
+    // Empty schedule: no rows, every field 0 (so a build before Initialise fails with a 0 / 0 rate).
+    TMortgage() = default;
 
     TMortgage(int numPayments, double principal, double annualRate, int paymentsPerYear, int startMonth,
               int startYear);
