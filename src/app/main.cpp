@@ -7,6 +7,7 @@
 #include "Splash.h"
 
 #include <QLocale>
+#include <QPointer>
 
 #include <clocale>
 
@@ -19,7 +20,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setFont(QFont(QStringLiteral("Arial"), 8));
 
-    auto* splash = new app::Splash;
+    QPointer<app::Splash> splash = new app::Splash;
     splash->show();
     splash->repaint();
     QApplication::processEvents();
@@ -42,5 +43,8 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &app::SingleInstance::raiseRequested, &window,
                      [&window] { window.errors().dispatch([&window] { window.bringToFront(); }); });
     window.show();
+    // Without a window manager nothing keeps the splash above the window that opened after it.
+    if (splash)
+        splash->raise();
     return QApplication::exec();
 }

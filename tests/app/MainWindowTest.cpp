@@ -11,6 +11,7 @@
 #include "workspace/Workspace.h"
 
 #include <QAction>
+#include <QStyle>
 #include <QLabel>
 #include <QMenu>
 #include <QTest>
@@ -232,6 +233,7 @@ void MainWindowTest::formCreateRunsItsStepsInOrder() {
     QCOMPARE(QString::fromStdString(state.CurrentMonthShort), QLocale(QLocale::English).monthName(today.month(), QLocale::ShortFormat));
     QCOMPARE(QString::fromStdString(state.CurrentMonthLong), QLocale(QLocale::English).monthName(today.month()));
     QCOMPARE(f.ws.shownPage(), std::string_view("pgMenu"));
+    QCOMPARE(QApplication::style()->styleHint(QStyle::SH_ToolTip_WakeUpDelay), 400);
 }
 
 void MainWindowTest::aFailingStartupStepDoesNotStopTheStart() {

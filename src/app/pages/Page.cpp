@@ -1,5 +1,7 @@
 #include "Page.h"
 
+#include "app/ErrorHandler.h"
+#include "app/widgets/ControlBinding.h"
 #include "app/widgets/MaskedEdit.h"
 
 namespace kelvarin::app {
@@ -24,6 +26,20 @@ MaskedEdit* Page::addField(std::string_view fieldName, const QRect& geometry, QW
         edit->setExitHandler([&calculators, &field, handler] { calculators.handlers().runExit(handler, field); });
     }
     return edit;
+}
+
+QPushButton* Page::addButton(std::string_view controlName, const QString& caption, const QRect& geometry,
+                             QWidget* parent) {
+    auto* button = new QPushButton(caption, parent ? parent : this);
+    button->setObjectName(QString::fromUtf8(controlName.data(), static_cast<qsizetype>(controlName.size())));
+    button->setGeometry(geometry);
+    if (auto* state = m_context.workspace.findControl(controlName))
+        bindControl(button, *state);
+    const std::string name(controlName);
+    connect(button, &QPushButton::clicked, this, [this, name] {
+        m_context.errors.dispatch([&] { m_context.calculators.handlers().click(name); });
+    });
+    return button;
 }
 
 }  // namespace kelvarin::app

@@ -4,6 +4,7 @@
 
 #include "workspace/Pages.h"
 
+#include <QPushButton>
 #include <QWidget>
 
 #include <string_view>
@@ -35,6 +36,10 @@ protected:
     // A masked entry for the named field at the given place; leaving it runs the exit handler
     // its design names from the calculators' handler table (none when it names none).
     MaskedEdit* addField(std::string_view fieldName, const QRect& geometry, QWidget* parent = nullptr);
+    // A push button named after a control; when the calculators registered a state of that
+    // name the button follows it. A click runs the handler table's click handler of the name.
+    QPushButton* addButton(std::string_view controlName, const QString& caption, const QRect& geometry,
+                           QWidget* parent = nullptr);
 
 private:
     const workspace::PageInfo& m_info;
