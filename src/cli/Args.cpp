@@ -34,8 +34,13 @@ int ParseInt(std::string_view text, std::string_view what, int min, int max) {
 }
 
 std::string FormatNumber(double value) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Plain digits ("200000", not "2e+05") wherever that stays short; the exponent form only
+    // for magnitudes a loan never has.
+    const double magnitude = std::fabs(value);
+    const bool plain = value == 0 || (magnitude >= 1e-6 && magnitude < 1e21);
+    char buffer[400];
+    const auto result = plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+                              : std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, result.ptr);
 }
 

@@ -28,7 +28,8 @@ double ParseNumber(std::string_view text, std::string_view what);
 int ParseInt(std::string_view text, std::string_view what, int min = std::numeric_limits<int>::min(),
              int max = std::numeric_limits<int>::max());
 
-// Shortest decimal text that reads back as the same double, "." decimal point, no grouping.
+// Shortest decimal text that reads back as the same double, "." decimal point, no grouping;
+// plain digits for magnitudes from 1e-6 to 1e21, the exponent form beyond.
 std::string FormatNumber(double value);
 
 } // namespace kelvarin::cli

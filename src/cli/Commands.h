@@ -30,4 +30,7 @@ void RunLoanFromPayment(std::string_view name, Args args, std::ostream& out);
 // Amortization schedule with prepayments (ScheduleCommand.cpp).
 void RunSchedule(std::string_view name, Args args, std::ostream& out);
 
+// Headless driver of one workspace page through the real calculators (PageCommand.cpp).
+void RunPage(std::string_view name, Args args, std::ostream& out);
+
 } // namespace kelvarin::cli

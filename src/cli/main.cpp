@@ -36,6 +36,10 @@ constexpr std::array commands{
             "PRINCIPAL RATE N [--start M/YYYY] [--extra K:AMOUNT]... [--extra-range A-B:AMOUNT]...\n"
             "                    [--extra-from A:AMOUNT]... [--remove-extra]",
             "amortization schedule; prepayment options apply in the order given", RunSchedule},
+    Command{"page", "PAGE [--locale us|de] [--texts] STEP...",
+            "drive a calculator page as a user would; STEP is FIELD=TEXT (type and leave),\n"
+            "      click:CONTROL or choose:GROUP=INDEX; prints the page's fields as name=value",
+            RunPage},
 };
 
 void PrintUsage(std::ostream& out) {

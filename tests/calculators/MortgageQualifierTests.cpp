@@ -96,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LimitCase{"limits_tie", "5000", "700", "$1,100.00", "28", "36"},
                       LimitCase{"debt_limit_wins", "5000", "900", "$900.00", "24", "36"},
                       LimitCase{"no_income_clamps_to_zero", "0", "900", "$0.00", "0", "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(MortgageQualifierTest, NoIncomeLeavesOnlyTheCash) {
     typeAll({{"edtMQDownPayment", "15000"}, {"edtMQir1", "7"}, {"edtMQTerm1", "30"}, {"edtMQTerm2", "20"}});

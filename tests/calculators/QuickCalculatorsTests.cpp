@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "$150,000.00", "150.0000%", "-$50,000.00", "-$500.00"},
         MpiCase{"sales_price_zero_clears_everything", "0", "edtMPIDownPaymentSum", "20000", "7.5", "360", "$0.00",
                 "0.0000%", "$0.00", "$0.00"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(QuickCalculatorsTest, NewSalesPriceKeepsDollarDownPaymentAndStalePercent) {
     type("edtMPISalesPrice", "200000");
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
         MissingCase{"zero_rate_term", "btnCalcN", "100000", "0", "300", "", "edtN", "333"},
         MissingCase{"payment_below_interest_gives_zero_term", "btnCalcN", "100000", "8.75", "500", "", "edtN",
                     "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 struct FailureCase {
     const char* name;
@@ -174,7 +174,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, CalculateFailure,
                          ::testing::Values(FailureCase{"term_with_zero_rate_and_payment", "btnCalcN", "100000", "0", "0", ""},
                                            FailureCase{"payment_with_zero_rate_and_count", "btnCalcPMT", "100000", "0", "", "0"},
                                            FailureCase{"zero_over_zero_term", "btnCalcN", "0", "0", "0", ""}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(QuickCalculatorsTest, CalculateStartsDisabledAndDoesNothingWithoutTarget) {
     EXPECT_FALSE(ws.control("btnCalcQuickCalc").enabled());

@@ -1,0 +1,96 @@
+#include "RunCalc.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using kelvarin::testing::RunCalc;
+
+struct PageCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::vector<std::string> lines;  // each must appear as a whole line of standard output
+};
+
+class PageCommandTest : public testing::TestWithParam<PageCase> {};
+
+TEST_P(PageCommandTest, DrivesThePageLikeAUser) {
+    const PageCase& c = GetParam();
+    const auto outcome = RunCalc(c.args);
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    for (const std::string& line : c.lines)
+        EXPECT_NE(("\n" + outcome.out).find("\n" + line + "\n"), std::string::npos) << line << "\n" << outcome.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PageCommandTest,
+    testing::Values(
+        PageCase{"monthly_payment_from_percent_down",
+                 {"page", "pgQuickCalculators", "edtMPISalesPrice=200000", "edtMPIDownPaymentPercent=10",
+                  "edtMPIInterestRate=7.5", "edtMPITermInMonths=360"},
+                 {"edtMPISalesPrice=200000", "edtMPIDownPaymentSum=20000", "edtMPILoanAmount=180000",
+                  "edtMPIPayment=1258.59"}},
+        PageCase{"missing_rate_as_shown_text",
+                 {"page", "pgQuickCalculators", "--texts", "click:btnCalcIR", "edtLA=100000", "edtPMT=786.70",
+                  "edtN=360", "click:btnCalcQuickCalc"},
+                 {"edtIR=\"  8.7502%\"", "edtLA=\"      $100,000.00\""}},
+        PageCase{"tab_choice_runs_its_handler",
+                 {"page", "pgQuickCalculators", "choose:nbkQuickCalc=1", "click:btnCalcN", "edtLA=100000",
+                  "edtIR=8.75", "edtPMT=786.70", "click:btnCalcQuickCalc"},
+                 {"edtN=360"}},
+        PageCase{"qualifier_with_german_separators",
+                 {"page", "pgMortgageQualifier", "--locale", "de", "--texts", "edtIncome1=4000", "edtOIncome1=1000",
+                  "edtCards1=350", "edtAuto1=450", "edtNotes1=50", "edtHousingRatio=28", "edtDebtRatio=36",
+                  "edtMQDownPayment=20000", "edtMQir1=7.5", "edtMQTerm1=30", "edtMQTerm2=20", "edtMQTerm3=15"},
+                 {"edtMQir2=\"  7,2500%\"", "edtMQLoan1=\"     135.866,75 €\"", "edtMQLoan2=\"     120.195,96 €\"",
+                  "edtMQLoan3=\"     105.693,16 €\"", "edtMQPurchasePrice3=\"     125.693,16 €\"",
+                  "edtCalculatedHousingRatio=\"19\"", "edtCalculatedDebtRatio=\"36\""}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct FailureCase {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    std::string errStart;
+};
+
+class PageCommandFailure : public testing::TestWithParam<FailureCase> {};
+
+TEST_P(PageCommandFailure, ReportsOnStandardError) {
+    const FailureCase& c = GetParam();
+    const auto outcome = RunCalc(c.args);
+    EXPECT_EQ(outcome.status, c.status);
+    EXPECT_EQ(outcome.err.substr(0, c.errStart.size()), c.errStart) << outcome.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Errors, PageCommandFailure,
+    testing::Values(
+        FailureCase{"unknown_page", {"page", "pgNowhere"}, 2, "kelvarin-calc: unknown page 'pgNowhere'"},
+        FailureCase{"field_of_another_page", {"page", "pgQuickCalculators", "edtIncome1=5"}, 2,
+                    "kelvarin-calc: no field 'edtIncome1' on pgQuickCalculators"},
+        FailureCase{"read_only_field", {"page", "pgQuickCalculators", "edtMPIPayment=5"}, 2,
+                    "kelvarin-calc: field 'edtMPIPayment' cannot be typed into"},
+        FailureCase{"unknown_button", {"page", "pgQuickCalculators", "click:btnNothing"}, 2,
+                    "kelvarin-calc: no button 'btnNothing'"},
+        FailureCase{"choice_out_of_range", {"page", "pgQuickCalculators", "choose:nbkQuickCalc=2"}, 2,
+                    "kelvarin-calc: "},
+        FailureCase{"malformed_step", {"page", "pgQuickCalculators", "edtLA"}, 2, "kelvarin-calc: malformed step"},
+        FailureCase{"unknown_locale", {"page", "pgQuickCalculators", "--locale", "fr"}, 2,
+                    "kelvarin-calc: --locale needs us or de"},
+        FailureCase{"out_of_range_entry_is_reported_and_reads_zero",
+                    {"page", "pgQuickCalculators", "edtMPITermInMonths=99999"}, 0,
+                    "Value is not within required range"},
+        FailureCase{"guarded_calculate_shows_its_message",
+                    {"page", "pgQuickCalculators", "click:btnCalcN", "edtLA=100000", "edtIR=0", "edtPMT=0",
+                     "click:btnCalcQuickCalc"},
+                    0, "This calculation cannot be completed\nusing the values you entered.\n\nPlease try again.\n"},
+        FailureCase{"unguarded_calculation_error_exits_3",
+                    {"page", "pgMortgageQualifier", "edtIncome1=5000", "edtHousingRatio=28", "edtMQTerm1=30"}, 3,
+                    "calculation error: "}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
