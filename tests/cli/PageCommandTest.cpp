@@ -89,7 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "click:btnCalcQuickCalc"},
                     0, "This calculation cannot be completed\nusing the values you entered.\n\nPlease try again.\n"},
         FailureCase{"unguarded_calculation_error_exits_3",
-                    {"page", "pgMortgageQualifier", "edtIncome1=5000", "edtHousingRatio=28", "edtMQTerm1=30"}, 3,
+                    {"page", "pgMortgageQualifier", "edtIncome1=5000", "edtHousingRatio=28", "edtDebtRatio=36", "edtMQTerm1=30"},
+                    3,
                     "calculation error: "}),
     [](const auto& row) { return std::string(row.param.name); });
 
