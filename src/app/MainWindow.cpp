@@ -45,6 +45,7 @@ MainWindow::MainWindow(workspace::Workspace& workspace, QWidget* parent)
     connectButtons();
 }
 
+// Nothing global refers to the window: its end needs no more than this.
 MainWindow::~MainWindow() {
     // Pages and their fields' views go before the members they refer to.
     delete takeCentralWidget();

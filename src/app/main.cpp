@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &app::SingleInstance::raiseRequested, &window,
                      [&window] { window.errors().dispatch([&window] { window.bringToFront(); }); });
     window.show();
+    window.activateWindow();
     // Without a window manager nothing keeps the splash above the window that opened after it.
     if (splash)
         splash->raise();
