@@ -7,12 +7,14 @@
 #include "widgets/LeaveErrorReporter.h"
 
 #include "calculators/CalculatorSet.h"
+#include "workspace/DefaultsFile.h"
 #include "workspace/HeldValues.h"
 #include "workspace/Workspace.h"
 
 #include <QMainWindow>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace kelvarin::app {
@@ -49,6 +51,8 @@ public:
 
     workspace::Workspace& workspace() { return m_workspace; }
     workspace::HeldValues& held() { return m_held; }
+    // ZELK.INI, once start-up has located it (empty before).
+    std::optional<workspace::DefaultsFile>& defaultsFile() { return m_defaults; }
     WindowUiPort& uiPort() { return m_ui; }
     ErrorHandler& errors() { return m_errors; }
     Hooks& hooks() { return m_hooks; }
@@ -74,6 +78,7 @@ private:
 
     workspace::Workspace& m_workspace;
     workspace::HeldValues m_held;
+    std::optional<workspace::DefaultsFile> m_defaults;
     Hooks m_hooks;
     WindowUiPort m_ui;
     ErrorHandler m_errors;
