@@ -1,4 +1,5 @@
 #include "workspace/DefaultsFile.h"
+#include "workspace/NumberText.h"
 
 #include <SimpleIni.h>
 #include <algorithm>
@@ -24,28 +25,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string utf8(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 std::string decimalSeparatorText(const RegionalSettings& regional) {
-    return utf8(regional.normalised().decimalSeparator);
+    return toUtf8(std::u32string(1, regional.normalised().decimalSeparator));
 }
 
 bool isDigit(char c) {
