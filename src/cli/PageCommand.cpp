@@ -55,7 +55,7 @@ fs::path userFolder() {
 
 ValueField& pageField(workspace::Workspace& ws, std::string_view page, std::string_view name) {
     ValueField* field = ws.findField(name);
-    if (!field || field->spec().page != page)
+    if (!field || field->design().page != page)
         throw UsageError("no field '" + std::string(name) + "' on " + std::string(page));
     return *field;
 }
@@ -78,8 +78,8 @@ void typeInto(calculators::Session& session, std::string_view page, std::string_
     const workspace::LeaveOutcome outcome = workspace::leaveField(field);
     if (!outcome.accepted())
         std::cerr << outcome.message() << '\n';
-    if (!field.spec().exitHandler.empty())
-        session.calculators().handlers().runExit(field.spec().exitHandler, field);
+    if (!field.design().exitHandler.empty())
+        session.calculators().handlers().runExit(field.design().exitHandler, field);
 }
 
 void click(calculators::Session& session, std::string_view control) {

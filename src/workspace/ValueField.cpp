@@ -32,15 +32,15 @@ bool typingAllowed(const ValueField& field) { return !field.readOnly() && field.
 
 }  // namespace
 
-ValueField::ValueField(const FieldSpec& spec, const RegionalSettings& regional)
-    : m_spec(&spec),
+ValueField::ValueField(const FieldDesign& design, const RegionalSettings& regional)
+    : m_spec(&design),
       m_regional(&regional),
-      m_readOnly(spec.readOnly),
-      m_visible(spec.visible),
-      m_enabled(spec.enabled),
-      m_tabStop(spec.tabStop),
-      m_hint(spec.hint) {
-    m_text = formatWhole(mask(), regional, 0, spec.leftJustified);
+      m_readOnly(design.readOnly),
+      m_visible(design.visible),
+      m_enabled(design.enabled),
+      m_tabStop(design.tabStop),
+      m_hint(design.hint) {
+    m_text = formatWhole(mask(), regional, 0, design.leftJustified);
 }
 
 const MaskInfo& ValueField::mask() const { return maskInfo(m_spec->mask); }
@@ -166,7 +166,7 @@ LeaveOutcome validateLeave(const ValueField& field) {
     case ParsedText::Status::OutOfRange: outcome.kind = LeaveOutcome::Kind::OutOfRange; return outcome;
     case ParsedText::Status::Valid: break;
     }
-    const bool left = field.spec().leftJustified;
+    const bool left = field.design().leftJustified;
     if (mask.dataType == DataType::Whole)
         outcome.text = formatWhole(mask, field.regional(), static_cast<std::int64_t>(*parsed.value), left);
     else

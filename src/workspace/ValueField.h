@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldSpec.h"
+#include "FieldDesign.h"
 #include "RegionalSettings.h"
 
 #include <cstdint>
@@ -32,9 +32,9 @@ enum class Look { Normal, Result, Target };
 // A non-finite value shows "NAN", "INF" or "-INF", which reads as not valid.
 class ValueField {
 public:
-    ValueField(const FieldSpec& spec, const RegionalSettings& regional);
+    ValueField(const FieldDesign& design, const RegionalSettings& regional);
 
-    const FieldSpec& spec() const { return *m_spec; }
+    const FieldDesign& design() const { return *m_spec; }
     std::string_view name() const { return m_spec->name; }
     const MaskInfo& mask() const;
     const RegionalSettings& regional() const { return *m_regional; }
@@ -86,7 +86,7 @@ private:
 
     void setText(std::u32string text, bool byProgram);
 
-    const FieldSpec* m_spec;
+    const FieldDesign* m_spec;
     const RegionalSettings* m_regional;
     std::u32string m_text;
     bool m_writtenByProgram = true;  // the text came from a write, not from the keyboard

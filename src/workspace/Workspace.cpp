@@ -106,16 +106,16 @@ TextGrid makeAnnualAmortizationGrid() {
 }  // namespace
 
 Workspace::Workspace(RegionalSettings regional) : m_regional(regional.normalised()) {
-    const std::span<const FieldSpec> specs = allFieldSpecs();
-    m_fields.reserve(specs.size());
-    for (const FieldSpec& spec : specs) {
-        if (!findPage(spec.page))
-            throw std::logic_error("field " + std::string(spec.name) + " on unknown page " +
-                                   std::string(spec.page));
-        if (!m_fieldIndex.emplace(std::string(spec.name), m_fields.size()).second)
-            throw std::logic_error("duplicate field name " + std::string(spec.name));
-        ValueField& field = m_fields.emplace_back(spec, m_regional);
-        if (spec.resultLook)
+    const std::span<const FieldDesign> designs = allFieldDesigns();
+    m_fields.reserve(designs.size());
+    for (const FieldDesign& design : designs) {
+        if (!findPage(design.page))
+            throw std::logic_error("field " + std::string(design.name) + " on unknown page " +
+                                   std::string(design.page));
+        if (!m_fieldIndex.emplace(std::string(design.name), m_fields.size()).second)
+            throw std::logic_error("duplicate field name " + std::string(design.name));
+        ValueField& field = m_fields.emplace_back(design, m_regional);
+        if (design.resultLook)
             field.setLook(Look::Result);
     }
 
@@ -173,7 +173,7 @@ std::vector<ValueField*> Workspace::pageFields(std::string_view pageName) {
         throwUnknown("page", pageName);
     std::vector<ValueField*> result;
     for (ValueField& field : m_fields)
-        if (field.spec().page == pageName)
+        if (field.design().page == pageName)
             result.push_back(&field);
     return result;
 }
@@ -183,7 +183,7 @@ std::vector<const ValueField*> Workspace::pageFields(std::string_view pageName) 
         throwUnknown("page", pageName);
     std::vector<const ValueField*> result;
     for (const ValueField& field : m_fields)
-        if (field.spec().page == pageName)
+        if (field.design().page == pageName)
             result.push_back(&field);
     return result;
 }

@@ -2,7 +2,7 @@
 
 #include "Choice.h"
 #include "ControlState.h"
-#include "FieldSpec.h"
+#include "FieldDesign.h"
 #include "Pages.h"
 #include "RegionalSettings.h"
 #include "SharedState.h"
@@ -85,6 +85,6 @@ private:
 };
 
 // The design tables: every value field of every page, in page order and tab order.
-std::span<const FieldSpec> allFieldSpecs();
+std::span<const FieldDesign> allFieldDesigns();
 
 }  // namespace kelvarin::workspace

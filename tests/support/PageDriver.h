@@ -25,8 +25,8 @@ inline workspace::LeaveOutcome typeAndLeave(workspace::Workspace& ws, const calc
     workspace::ValueField& f = ws.field(field);
     f.setTypedText(toU32(text));
     workspace::LeaveOutcome outcome = workspace::leaveField(f);
-    if (!f.spec().exitHandler.empty())
-        handlers.runExit(f.spec().exitHandler, f);
+    if (!f.design().exitHandler.empty())
+        handlers.runExit(f.design().exitHandler, f);
     return outcome;
 }
 

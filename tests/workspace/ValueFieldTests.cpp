@@ -43,22 +43,22 @@ RegionalSettings settingsFor(Region region) {
 
 std::string blanks(std::size_t n) { return std::string(n, ' '); }
 
-// Owns the specs and settings the fields point at, for the life of a test.
+// Owns the designs and settings the fields point at, for the life of a test.
 class Fields {
 public:
     ValueField& make(MaskKind mask, Region region = Region::US, bool leftJustified = false,
                      bool readOnly = false) {
-        auto& spec = m_specs.emplace_back();
-        spec.name = "edtTest";
-        spec.page = "pgTest";
-        spec.mask = mask;
-        spec.leftJustified = leftJustified;
-        spec.readOnly = readOnly;
-        return m_fields.emplace_back(spec, m_settings.emplace_back(settingsFor(region)));
+        auto& design = m_specs.emplace_back();
+        design.name = "edtTest";
+        design.page = "pgTest";
+        design.mask = mask;
+        design.leftJustified = leftJustified;
+        design.readOnly = readOnly;
+        return m_fields.emplace_back(design, m_settings.emplace_back(settingsFor(region)));
     }
 
 private:
-    std::deque<FieldSpec> m_specs;
+    std::deque<FieldDesign> m_specs;
     std::deque<RegionalSettings> m_settings;
     std::deque<ValueField> m_fields;
 };

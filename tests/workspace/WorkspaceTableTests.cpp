@@ -99,17 +99,17 @@ class PageFieldCount : public ::testing::TestWithParam<PageCount> {};
 
 TEST_P(PageFieldCount, TableAndWorkspaceHoldTheFieldsOfThePage) {
     const auto& [page, expected] = GetParam();
-    const auto specs = allFieldSpecs();
-    EXPECT_EQ(static_cast<std::size_t>(std::ranges::count(specs, page, &FieldSpec::page)), expected);
+    const auto designs = allFieldDesigns();
+    EXPECT_EQ(static_cast<std::size_t>(std::ranges::count(designs, page, &FieldDesign::page)), expected);
 
     const Workspace ws;
     const auto fields = ws.pageFields(page);
     ASSERT_EQ(fields.size(), expected);
     // In table order, which is the tab order.
     std::vector<std::string_view> fromTable;
-    for (const FieldSpec& spec : specs)
-        if (spec.page == page)
-            fromTable.push_back(spec.name);
+    for (const FieldDesign& design : designs)
+        if (design.page == page)
+            fromTable.push_back(design.name);
     for (std::size_t i = 0; i < fields.size(); ++i)
         EXPECT_EQ(fields[i]->name(), fromTable[i]);
 }
@@ -118,17 +118,17 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageFieldCount, ::testing::ValuesIn(kPageCounts)
                          [](const auto& row) { return std::string(row.param.page); });
 
 TEST(FieldTables, HoldTwoHundredSixFieldsInPageOrder) {
-    const auto specs = allFieldSpecs();
-    ASSERT_EQ(specs.size(), 206u);
+    const auto designs = allFieldDesigns();
+    ASSERT_EQ(designs.size(), 206u);
     const Workspace ws;
     ASSERT_EQ(ws.fields().size(), 206u);
     int lastId = 0;
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        const PageInfo* page = findPage(specs[i].page);
-        ASSERT_NE(page, nullptr) << specs[i].name;
-        EXPECT_GE(page->calculatorId, lastId) << specs[i].name << " breaks the page order";
+    for (std::size_t i = 0; i < designs.size(); ++i) {
+        const PageInfo* page = findPage(designs[i].page);
+        ASSERT_NE(page, nullptr) << designs[i].name;
+        EXPECT_GE(page->calculatorId, lastId) << designs[i].name << " breaks the page order";
         lastId = page->calculatorId;
-        EXPECT_EQ(ws.fields()[i].name(), specs[i].name);
+        EXPECT_EQ(ws.fields()[i].name(), designs[i].name);
     }
 }
 
@@ -153,7 +153,7 @@ const MaskCount kMaskCounts[] = {
 class MaskTally : public ::testing::TestWithParam<MaskCount> {};
 
 TEST_P(MaskTally, FieldsOfEachMaskKind) {
-    EXPECT_EQ(std::ranges::count(allFieldSpecs(), GetParam().kind, &FieldSpec::mask), GetParam().fields);
+    EXPECT_EQ(std::ranges::count(allFieldDesigns(), GetParam().kind, &FieldDesign::mask), GetParam().fields);
 }
 
 INSTANTIATE_TEST_SUITE_P(Masks, MaskTally, ::testing::ValuesIn(kMaskCounts),
@@ -161,26 +161,26 @@ INSTANTIATE_TEST_SUITE_P(Masks, MaskTally, ::testing::ValuesIn(kMaskCounts),
 
 TEST(FieldTables, NamesAreUniqueValueFieldNames) {
     std::set<std::string_view> seen;
-    for (const FieldSpec& spec : allFieldSpecs()) {
-        EXPECT_TRUE(spec.name.starts_with("edt")) << spec.name;
-        EXPECT_TRUE(seen.insert(spec.name).second) << "duplicate " << spec.name;
+    for (const FieldDesign& design : allFieldDesigns()) {
+        EXPECT_TRUE(design.name.starts_with("edt")) << design.name;
+        EXPECT_TRUE(seen.insert(design.name).second) << "duplicate " << design.name;
     }
 }
 
 TEST(FieldTables, DecimalFieldsAreTheTwoTimeSavedFields) {
     Names decimals;
-    for (const FieldSpec& spec : allFieldSpecs())
-        if (spec.mask == MaskKind::Decimal)
-            decimals.push_back(spec.name);
+    for (const FieldDesign& design : allFieldDesigns())
+        if (design.mask == MaskKind::Decimal)
+            decimals.push_back(design.name);
     EXPECT_EQ(decimals, (Names{"edtTimeSavedMonths", "edtTimeSavedYears"}));
 }
 
 TEST(FieldTables, OnlyThreeCountFieldsAreLeftJustified) {
     Names left;
-    for (const FieldSpec& spec : allFieldSpecs())
-        if (spec.leftJustified) {
-            left.push_back(spec.name);
-            EXPECT_EQ(spec.mask, MaskKind::Count) << spec.name;
+    for (const FieldDesign& design : allFieldDesigns())
+        if (design.leftJustified) {
+            left.push_back(design.name);
+            EXPECT_EQ(design.mask, MaskKind::Count) << design.name;
         }
     EXPECT_EQ(left, (Names{"edtOldPaymentsMade", "edtPPCFromPmt", "edtPPCToPmt"}));
 }
@@ -435,8 +435,8 @@ TEST(DocumentFields, EveryStoredFieldExistsOnItsPageWithItsNumberForm) {
     for (const StoredLine& stored : kStoredLines) {
         const ValueField* field = ws.findField(stored.field);
         ASSERT_NE(field, nullptr) << "line " << stored.line << ": " << stored.field;
-        EXPECT_EQ(field->spec().page, pageOfLine(stored.line)) << stored.field;
-        EXPECT_EQ(field->spec().mask == MaskKind::Count, stored.whole)
+        EXPECT_EQ(field->design().page, pageOfLine(stored.line)) << stored.field;
+        EXPECT_EQ(field->design().mask == MaskKind::Count, stored.whole)
             << "line " << stored.line << ": " << stored.field << " has the wrong kind for its form";
     }
 }
@@ -447,9 +447,9 @@ TEST(DocumentFields, StoredAndUnstoredFieldsCoverTheWorkspaceOnce) {
         ++mentions[stored.field];
     for (std::string_view name : kNotStored)
         ++mentions[name];
-    for (const FieldSpec& spec : allFieldSpecs()) {
-        EXPECT_EQ(mentions[spec.name], 1) << spec.name;
-        mentions.erase(spec.name);
+    for (const FieldDesign& design : allFieldDesigns()) {
+        EXPECT_EQ(mentions[design.name], 1) << design.name;
+        mentions.erase(design.name);
     }
     for (const auto& [name, count] : mentions)
         ADD_FAILURE() << name << " is named by the document but is no field";
@@ -590,7 +590,7 @@ TEST(ValueSetFields, EveryFieldOfAPageResetExistsOnThatPage) {
         for (std::string_view name : names) {
             const ValueField* field = ws.findField(name);
             ASSERT_NE(field, nullptr) << page << ": " << name;
-            EXPECT_EQ(field->spec().page, page) << name;
+            EXPECT_EQ(field->design().page, page) << name;
         }
 }
 
@@ -676,7 +676,7 @@ TEST_P(PanelTabOrder, FieldsOfThePanelInTabOrder) {
     const Workspace ws;
     Names actual;
     for (const ValueField* field : ws.pageFields(expected.page))
-        if (field->spec().panel == expected.panel)
+        if (field->design().panel == expected.panel)
             actual.push_back(field->name());
     EXPECT_EQ(actual, expected.fields);
 }
@@ -754,10 +754,10 @@ TEST_P(FieldAttributes, AtProgramStart) {
     const Attributes& expected = GetParam();
     const Workspace ws;
     const ValueField& field = ws.field(expected.field);
-    EXPECT_EQ(field.spec().panel, expected.panel);
-    EXPECT_EQ(field.spec().mask, expected.mask);
-    EXPECT_EQ(field.spec().label, expected.label);
-    EXPECT_EQ(field.spec().exitHandler, expected.exitHandler);
+    EXPECT_EQ(field.design().panel, expected.panel);
+    EXPECT_EQ(field.design().mask, expected.mask);
+    EXPECT_EQ(field.design().label, expected.label);
+    EXPECT_EQ(field.design().exitHandler, expected.exitHandler);
     EXPECT_EQ(field.readOnly(), expected.readOnly);
     EXPECT_EQ(field.visible(), expected.visible);
     EXPECT_EQ(field.enabled(), expected.enabled);
@@ -796,11 +796,11 @@ TEST(FieldAttributes, EachPageUsesOnlyItsOwnHandlersAndPanels) {
         {"pgPrepaymentCalculator", {{"CalcPPC", ""}, {""}}},
         {"pgHomesellersProceedsCalculator", {{"CalcHSP"}, {""}}},
     };
-    for (const FieldSpec& spec : allFieldSpecs()) {
-        const auto it = allowed.find(spec.page);
-        ASSERT_NE(it, allowed.end()) << spec.name;
-        EXPECT_TRUE(it->second.handlers.contains(spec.exitHandler)) << spec.name << ": " << spec.exitHandler;
-        EXPECT_TRUE(it->second.panels.contains(spec.panel)) << spec.name << ": " << spec.panel;
+    for (const FieldDesign& design : allFieldDesigns()) {
+        const auto it = allowed.find(design.page);
+        ASSERT_NE(it, allowed.end()) << design.name;
+        EXPECT_TRUE(it->second.handlers.contains(design.exitHandler)) << design.name << ": " << design.exitHandler;
+        EXPECT_TRUE(it->second.panels.contains(design.panel)) << design.name << ": " << design.panel;
     }
 }
 

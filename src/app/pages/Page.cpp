@@ -20,7 +20,7 @@ MaskedEdit* Page::addField(std::string_view fieldName, const QRect& geometry, QW
     auto& field = m_context.workspace.field(fieldName);
     auto* edit = new MaskedEdit(field, m_context.errors, m_context.leaveErrors, parent ? parent : this);
     edit->setGeometry(geometry);
-    const std::string_view handler = field.spec().exitHandler;
+    const std::string_view handler = field.design().exitHandler;
     if (!handler.empty()) {
         auto& calculators = m_context.calculators;
         edit->setExitHandler([&calculators, &field, handler] { calculators.handlers().runExit(handler, field); });

@@ -11,7 +11,7 @@ constexpr FieldGroup kPage{"pgAmortizationSchedules", "", ""};
 // at start, so both payment numbers are enabled.
 constexpr FieldGroup kAddExtra{"pgAmortizationSchedules", "pnlAddExtra", ""};
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kPage.in("edtMortAmt", Money13, "Loan Amount"),
     kPage.in("edtIRate", Percent, "Interest Rate"),
     kPage.in("edtNumPmts", Count, "Term in Months"),
@@ -25,7 +25,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> amortizationSchedulesFields() {
+std::span<const FieldDesign> amortizationSchedulesFields() {
     return kFields;
 }
 

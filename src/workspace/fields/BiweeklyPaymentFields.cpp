@@ -9,7 +9,7 @@ constexpr FieldGroup kPage{"pgBiweeklyPaymentCalculator", "", "CalcBW"};
 // The "Time and Money Saved" row recalculates nothing when left.
 constexpr FieldGroup kSaved{"pgBiweeklyPaymentCalculator", "", ""};
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kPage.in("edtMortgageAmount", Money17, "Loan Amount"),
     kPage.in("edtMortgageInterest", Percent, "Interest Rate"),
     kPage.in("edtMortgagePeriods", Count, "Term in Months"),
@@ -27,7 +27,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> biweeklyPaymentFields() {
+std::span<const FieldDesign> biweeklyPaymentFields() {
     return kFields;
 }
 

@@ -10,7 +10,7 @@ constexpr FieldGroup kPage{"pgEstimatedClosingCosts", "", "CalcECC"};
 constexpr FieldGroup kClosing{"pgEstimatedClosingCosts", "pnlClosing", "CalcECC"};
 constexpr FieldGroup kEscrow{"pgEstimatedClosingCosts", "pnlEscrow", "CalcECC"};
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kPage.in("edtECCIncome", Money17, "Monthly Income"),
     kPage.in("edtECCDebt", Money17, "Monthly Debt"),
     kPage.in("edtEccInterest", Percent, "Interest Rate"),
@@ -76,7 +76,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> estimatedClosingCostsFields() {
+std::span<const FieldDesign> estimatedClosingCostsFields() {
     return kFields;
 }
 

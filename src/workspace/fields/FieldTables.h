@@ -1,6 +1,6 @@
 #pragma once
 
-#include "workspace/FieldSpec.h"
+#include "workspace/FieldDesign.h"
 
 #include <span>
 #include <string_view>
@@ -8,16 +8,16 @@
 namespace kelvarin::workspace::fields {
 
 // The value fields of each calculator page, in tab order (panels after the page itself).
-std::span<const FieldSpec> quickCalculatorsFields();
-std::span<const FieldSpec> estimatedClosingCostsFields();
-std::span<const FieldSpec> mortgageQualifierFields();
-std::span<const FieldSpec> biweeklyPaymentFields();
-std::span<const FieldSpec> refinancingFields();
-std::span<const FieldSpec> loanSpreadFields();
-std::span<const FieldSpec> amortizationSchedulesFields();
-std::span<const FieldSpec> rentVsBuyFields();
-std::span<const FieldSpec> prepaymentFields();
-std::span<const FieldSpec> homesellersProceedsFields();
+std::span<const FieldDesign> quickCalculatorsFields();
+std::span<const FieldDesign> estimatedClosingCostsFields();
+std::span<const FieldDesign> mortgageQualifierFields();
+std::span<const FieldDesign> biweeklyPaymentFields();
+std::span<const FieldDesign> refinancingFields();
+std::span<const FieldDesign> loanSpreadFields();
+std::span<const FieldDesign> amortizationSchedulesFields();
+std::span<const FieldDesign> rentVsBuyFields();
+std::span<const FieldDesign> prepaymentFields();
+std::span<const FieldDesign> homesellersProceedsFields();
 
 // Rows of one page or panel share the page, the panel and usually the exit handler.
 struct FieldGroup {
@@ -26,44 +26,44 @@ struct FieldGroup {
     std::string_view exitHandler;
 
     // Typed by the user: editable and a tab stop.
-    constexpr FieldSpec in(std::string_view name, MaskKind mask, std::string_view label,
+    constexpr FieldDesign in(std::string_view name, MaskKind mask, std::string_view label,
                            std::string_view hint = {}) const {
-        FieldSpec spec{};
-        spec.name = name;
-        spec.page = page;
-        spec.panel = panel;
-        spec.mask = mask;
-        spec.label = label;
-        spec.hint = hint;
-        spec.exitHandler = exitHandler;
-        return spec;
+        FieldDesign design{};
+        design.name = name;
+        design.page = page;
+        design.panel = panel;
+        design.mask = mask;
+        design.label = label;
+        design.hint = hint;
+        design.exitHandler = exitHandler;
+        return design;
     }
     // Written by the calculation: read-only, skipped by the Tab key, result look.
-    constexpr FieldSpec out(std::string_view name, MaskKind mask, std::string_view label,
+    constexpr FieldDesign out(std::string_view name, MaskKind mask, std::string_view label,
                             std::string_view hint = {}) const {
-        FieldSpec spec = in(name, mask, label, hint);
-        spec.readOnly = true;
-        spec.tabStop = false;
-        spec.resultLook = true;
-        return spec;
+        FieldDesign design = in(name, mask, label, hint);
+        design.readOnly = true;
+        design.tabStop = false;
+        design.resultLook = true;
+        return design;
     }
 };
 
-constexpr FieldSpec hidden(FieldSpec spec) {
-    spec.visible = false;
-    return spec;
+constexpr FieldDesign hidden(FieldDesign design) {
+    design.visible = false;
+    return design;
 }
-constexpr FieldSpec disabled(FieldSpec spec) {
-    spec.enabled = false;
-    return spec;
+constexpr FieldDesign disabled(FieldDesign design) {
+    design.enabled = false;
+    return design;
 }
-constexpr FieldSpec leftJustified(FieldSpec spec) {
-    spec.leftJustified = true;
-    return spec;
+constexpr FieldDesign leftJustified(FieldDesign design) {
+    design.leftJustified = true;
+    return design;
 }
-constexpr FieldSpec withExitHandler(FieldSpec spec, std::string_view handler) {
-    spec.exitHandler = handler;
-    return spec;
+constexpr FieldDesign withExitHandler(FieldDesign design, std::string_view handler) {
+    design.exitHandler = handler;
+    return design;
 }
 
 }  // namespace kelvarin::workspace::fields

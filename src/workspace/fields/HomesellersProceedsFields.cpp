@@ -8,7 +8,7 @@ using enum MaskKind;
 // The closing-month box stands between the other loans and the property taxes.
 constexpr FieldGroup kPage{"pgHomesellersProceedsCalculator", "", "CalcHSP"};
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kPage.in("edtHSPHouseSalesPrice", Money17, "House Sales Price"),
     kPage.in("edtHSPFirstLoanBalance", Money17, "First Loan Balance"),
     kPage.in("edtHSPSecondLoanBalance", Money17, "Second Loan Balance"),
@@ -27,7 +27,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> homesellersProceedsFields() {
+std::span<const FieldDesign> homesellersProceedsFields() {
     return kFields;
 }
 

@@ -9,13 +9,13 @@ constexpr FieldGroup kPage{"pgLoanSpreadCalculator", "", "ChooseLoanSpreadCalcul
 
 // The page starts looking as in mode 0 (payment computed), but the payment only becomes
 // read-only on the first change of mode.
-constexpr FieldSpec startComputed(FieldSpec spec) {
-    spec.tabStop = false;
-    spec.resultLook = true;
-    return spec;
+constexpr FieldDesign startComputed(FieldDesign design) {
+    design.tabStop = false;
+    design.resultLook = true;
+    return design;
 }
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kPage.in("edtLoan", Money17, "Loan", "Enter Loan Amount"),
     kPage.in("edtInterest", Percent, "Rate", "Enter Interest Rate"),
     kPage.in("edtTerm", Count, "Months", "Enter Term in Months"),
@@ -26,7 +26,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> loanSpreadFields() {
+std::span<const FieldDesign> loanSpreadFields() {
     return kFields;
 }
 

@@ -9,7 +9,7 @@ using enum MaskKind;
 // theirs. The label is the column caption.
 constexpr FieldGroup kPage{"pgMortgageQualifier", "", "CalcMQ"};
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kPage.in("edtIncome1", Money13, "Monthly Income"),
     kPage.in("edtOIncome1", Money13, "Other Monthly Income"),
     kPage.in("edtCards1", Money13, "Monthly Minimum Due on Credit Cards"),
@@ -47,7 +47,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> mortgageQualifierFields() {
+std::span<const FieldDesign> mortgageQualifierFields() {
     return kFields;
 }
 

@@ -9,11 +9,11 @@ constexpr FieldGroup kPage{"pgPrepaymentCalculator", "", "CalcPPC"};
 
 // The single and range prepayment modes are never shown: "All Payments" is the mode in use,
 // in which both payment numbers are disabled.
-constexpr FieldSpec unusedPaymentNumber(FieldSpec spec) {
-    return hidden(disabled(leftJustified(spec)));
+constexpr FieldDesign unusedPaymentNumber(FieldDesign design) {
+    return hidden(disabled(leftJustified(design)));
 }
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kPage.in("edtPPCAmountBorrowed", Money17, "Amount Borrowed"),
     kPage.in("edtPPCInterest", Percent, "Interest Rate"),
     kPage.in("edtPPCTerm", Count, "Term in Months"),
@@ -38,7 +38,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> prepaymentFields() {
+std::span<const FieldDesign> prepaymentFields() {
     return kFields;
 }
 

@@ -10,7 +10,7 @@ using enum MaskKind;
 constexpr FieldGroup kMonthlyPayment{"pgQuickCalculators", "Page2", "CalcMPI"};
 constexpr FieldGroup kMissingVariable{"pgQuickCalculators", "Page1", ""};
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kMonthlyPayment.in("edtMPISalesPrice", Money17, "Sales Price"),
     kMonthlyPayment.in("edtMPIDownPaymentSum", Money17, "Down Payment  $"),
     kMonthlyPayment.in("edtMPIDownPaymentPercent", Percent, "or  %"),
@@ -28,7 +28,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> quickCalculatorsFields() {
+std::span<const FieldDesign> quickCalculatorsFields() {
     return kFields;
 }
 

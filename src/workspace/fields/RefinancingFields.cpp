@@ -11,7 +11,7 @@ constexpr FieldGroup kPage{"pgRefinancingCalculator", "", "CalcRefi"};
 constexpr FieldGroup kItems{"pgRefinancingCalculator", "pnlClosingCosts", "CalcClosingCosts"};
 constexpr FieldGroup kItemsTotal{"pgRefinancingCalculator", "pnlClosingCosts", "CalcRefi"};
 
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kPage.in("edtOldLoan", Money17, "Current Balance"),
     kPage.in("edtOldTerm", Count, "Term in Months"),
     kPage.in("edtOldInterestRate", Percent, "Interest Rate"),
@@ -51,7 +51,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> refinancingFields() {
+std::span<const FieldDesign> refinancingFields() {
     return kFields;
 }
 

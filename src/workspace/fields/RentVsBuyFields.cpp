@@ -8,7 +8,7 @@ using enum MaskKind;
 constexpr FieldGroup kPage{"pgRentVsBuyCalculator", "", "CalcRVB"};
 
 // Left column, then right column, top to bottom; outputs stand between the inputs.
-constexpr FieldSpec kFields[] = {
+constexpr FieldDesign kFields[] = {
     kPage.in("edtRVBMonthlyRent", Money13, "Current Monthly Rent"),
     kPage.in("edtRVBRentIncrease", Percent, "Estimated Annual Rent Increase Percentage"),
     kPage.in("edtRVBTerm", Count, "Years Before You Will Move"),
@@ -34,7 +34,7 @@ constexpr FieldSpec kFields[] = {
 
 }  // namespace
 
-std::span<const FieldSpec> rentVsBuyFields() {
+std::span<const FieldDesign> rentVsBuyFields() {
     return kFields;
 }
 

@@ -5,19 +5,19 @@
 
 namespace kelvarin::workspace {
 
-std::span<const FieldSpec> allFieldSpecs() {
+std::span<const FieldDesign> allFieldDesigns() {
     // Page (calculator id) order: the workspace's field vector follows it.
-    static const std::vector<FieldSpec> all = [] {
-        std::vector<FieldSpec> specs;
+    static const std::vector<FieldDesign> all = [] {
+        std::vector<FieldDesign> designs;
         for (auto page :
              {fields::quickCalculatorsFields, fields::estimatedClosingCostsFields,
               fields::mortgageQualifierFields, fields::biweeklyPaymentFields, fields::refinancingFields,
               fields::loanSpreadFields, fields::amortizationSchedulesFields, fields::rentVsBuyFields,
               fields::prepaymentFields, fields::homesellersProceedsFields}) {
-            const std::span<const FieldSpec> rows = page();
-            specs.insert(specs.end(), rows.begin(), rows.end());
+            const std::span<const FieldDesign> rows = page();
+            designs.insert(designs.end(), rows.begin(), rows.end());
         }
-        return specs;
+        return designs;
     }();
     return all;
 }

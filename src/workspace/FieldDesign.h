@@ -7,7 +7,7 @@
 namespace kelvarin::workspace {
 
 // Design-time description of one value field: one row of a page's field table.
-struct FieldSpec {
+struct FieldDesign {
     std::string_view name;         // unique in the workspace, e.g. "edtMPISalesPrice"
     std::string_view page;         // page name, e.g. "pgQuickCalculators"
     std::string_view panel;        // panel or tab page inside the page, "" when none
