@@ -87,6 +87,8 @@ private slots:
     void looksFollowTheField();
     void aCalculationErrorInTheExitHandlerReachesTheErrorHandler();
     void aFieldHiddenWhileFocusedIsLeftUnchecked();
+    void everyMaskUnderBothRegionalSettings_data();
+    void everyMaskUnderBothRegionalSettings();
 };
 
 void MaskedEditTest::enteringSelectsTheWholeTextWithTheCaretAtTheEnd_data() {
@@ -186,6 +188,74 @@ void MaskedEditTest::leavingValidatesReformatsAndRunsTheExitHandler() {
         QCOMPARE(form.ui.messages[0].buttons, MessageButtons::Ok);
         QVERIFY(edit->hasFocus());
     }
+}
+
+void MaskedEditTest::everyMaskUnderBothRegionalSettings_data() {
+    QTest::addColumn<bool>("german");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("keys");   // '.' is the decimal key on both keyboards
+    QTest::addColumn<QString>("shown");  // trimmed text after leaving
+    QTest::addColumn<double>("read");
+    const struct {
+        const char* name;
+        const char* field;
+        const char* keys;
+        const char* us;
+        const char* de;
+        double read;
+    } rows[] = {
+        {"money 17", "edtMPISalesPrice", "1234567.891", "$1,234,567.89", "1.234.567,89 €", 1234567.89},
+        {"money 13", "edtMortAmt", "98765.4", "$98,765.40", "98.765,40 €", 98765.4},
+        {"money 11", "edtAF", "275", "$275.00", "275,00 €", 275},
+        {"money 10", "edtLOF", "-12.5", "-$12.50", "-12,50 €", -12.5},
+        {"percent", "edtMPIInterestRate", "7.125", "7.1250%", "7,1250%", 7.125},
+        {"points", "edtEccOriginationPoints", "1.5", "1.5000", "1,5000", 1.5},
+        {"ratio", "edtHousingRatio", "28", "28", "28", 28},
+        {"count", "edtMPITermInMonths", "-360", "-360", "-360", -360},
+        {"count written from the left", "edtOldPaymentsMade", "12", "12", "12", 12},
+    };
+    for (const auto& row : rows) {
+        QTest::addRow("%s, United States", row.name) << false << row.field << row.keys << row.us << row.read;
+        QTest::addRow("%s, German-style", row.name) << true << row.field << row.keys << row.de << row.read;
+    }
+}
+
+void MaskedEditTest::everyMaskUnderBothRegionalSettings() {
+    QFETCH(bool, german);
+    QFETCH(QString, field);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(double, read);
+    workspace::Workspace ws{german ? workspace::RegionalSettings::germanStyle()
+                                   : workspace::RegionalSettings::unitedStates()};
+    app::test::RecordingUi ui;
+    app::Hooks hooks;
+    app::ErrorHandler errors{ws, ui, hooks};
+    app::LeaveErrorReporter leaveErrors{ui};
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    const QByteArray name = field.toLatin1();
+    workspace::ValueField& value = ws.field(name.constData());
+    value.setReadOnly(false);
+    auto* edit = new MaskedEdit(value, errors, leaveErrors, &window);
+    double readOnExit = -1;
+    edit->setExitHandler([&] { readOnExit = value.readFloat(); });
+    auto* after = new QLineEdit(&window);
+    layout->addWidget(edit);
+    layout->addWidget(after);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    edit->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(edit, keys);
+    after->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+
+    QVERIFY(ui.messages.empty());
+    QCOMPARE(edit->text().trimmed(), shown);
+    QCOMPARE(QString::fromStdU32String(value.text()), edit->text());
+    QCOMPARE(readOnExit, read);
 }
 
 void MaskedEditTest::onlyOneErrorBoxAtATime() {
