@@ -1,6 +1,8 @@
 #include "PageRegistry.h"
 
 #include "MenuPage.h"
+#include "MortgageQualifierPage.h"
+#include "QuickCalculatorsPage.h"
 
 #include <map>
 
@@ -18,6 +20,8 @@ template <typename P> Page* make(const workspace::PageInfo& info, PageContext& c
 const std::map<std::string_view, Factory>& factories() {
     static const std::map<std::string_view, Factory> table = {
         {"pgMenu", make<MenuPage>},
+        {"pgQuickCalculators", make<QuickCalculatorsPage>},
+        {"pgMortgageQualifier", make<MortgageQualifierPage>},
     };
     return table;
 }
