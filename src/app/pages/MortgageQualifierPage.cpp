@@ -40,7 +40,7 @@ constexpr int kRatioWidth = 34;     // '99'
 
 // Borrower and co-borrower grid: five columns of incomes and debts.
 constexpr int kGridX = 80, kGridPitch = 100;
-constexpr int kCaptionTop = 40, kCaptionHeight = 38;
+constexpr int kCaptionTop = 38, kCaptionHeight = 40;
 constexpr int kBorrowerY = 80;
 constexpr int kRightEdge = kGridX + 4 * kGridPitch + kMoney13Width;
 
@@ -98,7 +98,7 @@ MortgageQualifierPage::MortgageQualifierPage(const workspace::PageInfo& info, Pa
              QStringLiteral("This calculator provides a 'starting point' to help you determine the maximum monthly "
                             "payment and loan amounts for which you may qualify under the common underwriting "
                             "guidelines."),
-             QRect(10, 6, 567, 32), Qt::AlignLeft | Qt::AlignTop)
+             QRect(10, 8, 567, 28), Qt::AlignLeft | Qt::AlignTop)
         ->setObjectName(QStringLiteral("lblMQIntro"));
 
     // Column captions centred over their fields; the last one is wider to stay on three lines.
@@ -113,8 +113,8 @@ MortgageQualifierPage::MortgageQualifierPage(const workspace::PageInfo& info, Pa
     addLabel(this, QStringLiteral("Co-Borrower"), QRect(8, kBorrowerY + kRowPitch, kGridX - 14, kFieldHeight));
 
     // Ratios: Housing and Debt columns, rows of the limits typed and of the ratios that result.
-    addLabel(this, caption("edtHousingRatio"), QRect(kRatioX - 10, kMiddleY, kRatioWidth + 20, kFieldHeight), kCaption);
-    addLabel(this, caption("edtDebtRatio"), QRect(kRatioX + kRatioPitch - 10, kMiddleY, kRatioWidth + 20, kFieldHeight),
+    addLabel(this, caption("edtHousingRatio"), QRect(kRatioX - 8, kMiddleY, kRatioWidth + 16, kFieldHeight), kCaption);
+    addLabel(this, caption("edtDebtRatio"), QRect(kRatioX + kRatioPitch - 8, kMiddleY, kRatioWidth + 16, kFieldHeight),
              kCaption);
     addLabel(this, QStringLiteral("Qualifying Ratios"), QRect(8, kMiddleY + kRowPitch, kRatioX - 14, kFieldHeight));
     addLabel(this, QStringLiteral("Your Ratios"), QRect(8, kMiddleY + 2 * kRowPitch, kRatioX - 14, kFieldHeight));

@@ -51,7 +51,7 @@ QuickCalculatorsPage::QuickCalculatorsPage(const workspace::PageInfo& info, Page
                            QStringLiteral("Use these two \"Quick Calculators\" to get fast answers to basic questions "
                                           "about loan variables and payments without providing all of the "
                                           "variables required by the more detailed calculators."),
-                           QRect(10, 6, 567, 32), Qt::AlignLeft | Qt::AlignTop);
+                           QRect(10, 8, 567, 28), Qt::AlignLeft | Qt::AlignTop);
     intro->setObjectName(QStringLiteral("Label69"));
 
     m_tabs = new QTabWidget(this);
@@ -62,8 +62,15 @@ QuickCalculatorsPage::QuickCalculatorsPage(const workspace::PageInfo& info, Page
     m_tabs->addTab(buildMonthlyPaymentTab(), qs(choice.items.at(0)));
     m_tabs->addTab(buildMissingVariablesTab(), qs(choice.items.at(1)));
     m_tabs->setCurrentIndex(choice.index);
-    connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+    const auto tabClick = [this](int index) {
         this->context().errors.dispatch([&] { this->context().calculators.handlers().choose("nbkQuickCalc", index); });
+    };
+    // A click on another tab arrives once the tab is shown, so that the focus can move into it;
+    // a click on the tab already shown changes nothing but is a click all the same.
+    connect(m_tabs, &QTabWidget::currentChanged, this, tabClick);
+    connect(m_tabs, &QTabWidget::tabBarClicked, this, [this, tabClick](int index) {
+        if (index == m_tabs->currentIndex())
+            tabClick(index);
     });
 }
 
