@@ -16,8 +16,8 @@
 #include <memory>
 
 using namespace kelvarin;
-using app::MaskedEdit;
 using app::MainWindow;
+using app::MaskedEdit;
 
 namespace {
 
@@ -45,7 +45,9 @@ struct Fixture {
         return found;
     }
     QString shown(const QString& name) { return edit(name)->text().trimmed(); }
-    QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    QString focused() {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
     bool printing() { return window->buttonBar().button("btnPrint")->isEnabled(); }
 
     // Focus on the field, which selects its text, then type over it.
@@ -67,8 +69,9 @@ std::vector<std::pair<QString, QString>> pairs(const QStringList& list) {
 }
 
 // Ratios 28 and 36; three scenarios 7.5 % for 30, 7.25 % for 20, 7 % for 15 years.
-const QStringList kRatiosAndScenarios{"edtHousingRatio=28", "edtDebtRatio=36", "edtMQir1=7.5", "edtMQTerm1=30",
-                                      "edtMQir2=7.25", "edtMQTerm2=20", "edtMQir3=7", "edtMQTerm3=15"};
+const QStringList kRatiosAndScenarios{"edtHousingRatio=28", "edtDebtRatio=36", "edtMQir1=7.5",
+                                      "edtMQTerm1=30",      "edtMQir2=7.25",   "edtMQTerm2=20",
+                                      "edtMQir3=7",         "edtMQTerm3=15"};
 
 }  // namespace
 
@@ -89,22 +92,30 @@ void MortgageQualifierPageTest::leavingAFieldRecalculatesThePage_data() {
     QTest::addColumn<QStringList>("typed");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("sample borrower: the debt limit wins")
-        << QStringList{"edtIncome1=4000", "edtOIncome1=1000", "edtCards1=350", "edtAuto1=450", "edtNotes1=50",
-                       "edtMQDownPayment=20000"} + kRatiosAndScenarios
-        << QStringList{"edtMQPayment1=$950.00",         "edtMQPayment2=$950.00",         "edtMQPayment3=$950.00",
-                       "edtMQLoan1=$135,866.75",         "edtMQLoan2=$120,195.96",         "edtMQLoan3=$105,693.16",
-                       "edtMQPurchasePrice1=$155,866.75", "edtMQPurchasePrice2=$140,195.96", "edtMQPurchasePrice3=$125,693.16",
-                       "edtCalculatedHousingRatio=19",   "edtCalculatedDebtRatio=36"};
+        << QStringList{"edtIncome1=4000", "edtOIncome1=1000", "edtCards1=350",
+                       "edtAuto1=450",    "edtNotes1=50",     "edtMQDownPayment=20000"} +
+               kRatiosAndScenarios
+        << QStringList{"edtMQPayment1=$950.00",           "edtMQPayment2=$950.00",
+                       "edtMQPayment3=$950.00",           "edtMQLoan1=$135,866.75",
+                       "edtMQLoan2=$120,195.96",          "edtMQLoan3=$105,693.16",
+                       "edtMQPurchasePrice1=$155,866.75", "edtMQPurchasePrice2=$140,195.96",
+                       "edtMQPurchasePrice3=$125,693.16", "edtCalculatedHousingRatio=19",
+                       "edtCalculatedDebtRatio=36"};
     QTest::newRow("co-borrower income and debts count, taxes and insurance in the housing ratio")
         << QStringList{"edtIncome1=3000", "edtIncome2=2000", "edtNotes2=900", "edtMQPropertyTaxes=200",
-                       "edtMQHomeownersInsurance=100"} + kRatiosAndScenarios
+                       "edtMQHomeownersInsurance=100"} +
+               kRatiosAndScenarios
         << QStringList{"edtMQPayment1=$900.00", "edtMQPayment3=$900.00", "edtCalculatedHousingRatio=24",
                        "edtCalculatedDebtRatio=36"};
     QTest::newRow("no income: nothing qualifies, the price is the cash")
         << QStringList{"edtCards1=300", "edtMQDownPayment=20000"} + kRatiosAndScenarios
-        << QStringList{"edtMQPayment1=$0.00", "edtMQLoan1=$0.00", "edtMQLoan3=$0.00",
-                       "edtMQPurchasePrice1=$20,000.00", "edtMQPurchasePrice3=$20,000.00",
-                       "edtCalculatedHousingRatio=0", "edtCalculatedDebtRatio=0"};
+        << QStringList{"edtMQPayment1=$0.00",
+                       "edtMQLoan1=$0.00",
+                       "edtMQLoan3=$0.00",
+                       "edtMQPurchasePrice1=$20,000.00",
+                       "edtMQPurchasePrice3=$20,000.00",
+                       "edtCalculatedHousingRatio=0",
+                       "edtCalculatedDebtRatio=0"};
 }
 
 void MortgageQualifierPageTest::leavingAFieldRecalculatesThePage() {
@@ -123,8 +134,12 @@ void MortgageQualifierPageTest::theFirstRateSetsTheOtherTwo_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("second");
     QTest::addColumn<QString>("third");
-    QTest::newRow("7") << "7" << "6.7500%" << "6.5000%";
-    QTest::newRow("8.125") << "8.125" << "7.8750%" << "7.6250%";
+    QTest::newRow("7") << "7"
+                       << "6.7500%"
+                       << "6.5000%";
+    QTest::newRow("8.125") << "8.125"
+                           << "7.8750%"
+                           << "7.6250%";
 }
 
 void MortgageQualifierPageTest::theFirstRateSetsTheOtherTwo() {
@@ -141,19 +156,24 @@ void MortgageQualifierPageTest::theFirstRateSetsTheOtherTwo() {
 
 void MortgageQualifierPageTest::enteringFocusesTheIncomeAndTabFollowsTheDesignOrder() {
     Fixture f;
-    const QStringList order{"edtIncome1",      "edtOIncome1",        "edtCards1",   "edtAuto1",
-                            "edtNotes1",       "edtIncome2",         "edtOIncome2", "edtCards2",
-                            "edtAuto2",        "edtNotes2",          "edtHousingRatio", "edtDebtRatio",
-                            "edtMQPropertyTaxes", "edtMQHomeownersInsurance", "edtMQDownPayment", "edtMQir1",
-                            "edtMQTerm1",      "edtMQir2",           "edtMQTerm2",  "edtMQir3",
+    const QStringList order{"edtIncome1",         "edtOIncome1",
+                            "edtCards1",          "edtAuto1",
+                            "edtNotes1",          "edtIncome2",
+                            "edtOIncome2",        "edtCards2",
+                            "edtAuto2",           "edtNotes2",
+                            "edtHousingRatio",    "edtDebtRatio",
+                            "edtMQPropertyTaxes", "edtMQHomeownersInsurance",
+                            "edtMQDownPayment",   "edtMQir1",
+                            "edtMQTerm1",         "edtMQir2",
+                            "edtMQTerm2",         "edtMQir3",
                             "edtMQTerm3"};
     QCOMPARE(f.focused(), order.front());
     for (qsizetype i = 1; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(f.focused(), order[i]);
     }
-    for (const char* output : {"edtMQPayment1", "edtMQLoan2", "edtMQPurchasePrice3", "edtCalculatedHousingRatio",
-                               "edtCalculatedDebtRatio"})
+    for (const char* output : {"edtMQPayment1", "edtMQLoan2", "edtMQPurchasePrice3",
+                               "edtCalculatedHousingRatio", "edtCalculatedDebtRatio"})
         QVERIFY(f.edit(output)->isReadOnly());
 }
 

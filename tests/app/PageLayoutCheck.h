@@ -21,16 +21,26 @@ inline const QRect kPageArea(kPageMargin, kPageMargin, 587 - 2 * kPageMargin, 38
 inline std::vector<double> widestValues(workspace::MaskKind kind) {
     using enum workspace::MaskKind;
     switch (kind) {
-    case Money17: return {9999999999.99, -999999999.99};
-    case Money13: return {9999999.99, -999999.99};
-    case Money11: return {999999.99, -99999.99};
-    case Money10: return {99999.99, -9999.99};
-    case Percent: return {999.9999, -99.9999};
-    case Points8: return {999.9999, -99.9999};
-    case Points12: return {999999.9999, -99999.9999};
-    case Ratio: return {99};
-    case Count: return {32767, -32768};
-    case Decimal: return {9999999.99};
+    case Money17:
+        return {9999999999.99, -999999999.99};
+    case Money13:
+        return {9999999.99, -999999.99};
+    case Money11:
+        return {999999.99, -99999.99};
+    case Money10:
+        return {99999.99, -9999.99};
+    case Percent:
+        return {999.9999, -99.9999};
+    case Points8:
+        return {999.9999, -99.9999};
+    case Points12:
+        return {999999.9999, -99999.9999};
+    case Ratio:
+        return {99};
+    case Count:
+        return {32767, -32768};
+    case Decimal:
+        return {9999999.99};
     }
     return {};
 }
@@ -73,15 +83,21 @@ inline void checkPageLayout(QWidget& page) {
 
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             QVERIFY2(!label->text().contains(QStringLiteral("&&")), qPrintable(label->text()));
-            const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-            const QRect needed = label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
+            const int flags =
+                static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect needed =
+                label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text());
             QVERIFY2(label->contentsRect().contains(needed),
                      qPrintable(QStringLiteral("clipped label: %1 needs %2 x %3, has %4 x %5")
-                                    .arg(label->text()).arg(needed.width()).arg(needed.height())
-                                    .arg(label->contentsRect().width()).arg(label->contentsRect().height())));
+                                    .arg(label->text())
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(label->contentsRect().width())
+                                    .arg(label->contentsRect().height())));
         }
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable("clipped button: " + button->text()));
+            QVERIFY2(button->sizeHint().width() <= button->width(),
+                     qPrintable("clipped button: " + button->text()));
         if (auto* edit = qobject_cast<MaskedEdit*>(widget)) {
             auto& field = edit->field();
             for (const double value : widestValues(field.design().mask)) {
@@ -90,9 +106,11 @@ inline void checkPageLayout(QWidget& page) {
                 else
                     field.writeFloat(value);
                 const int needed = edit->fontMetrics().horizontalAdvance(edit->text().trimmed());
-                QVERIFY2(needed <= textRoom(*edit),
-                         qPrintable(QStringLiteral("%1 needs %2 px for %3, has %4")
-                                        .arg(name).arg(needed).arg(edit->text().trimmed()).arg(textRoom(*edit))));
+                QVERIFY2(needed <= textRoom(*edit), qPrintable(QStringLiteral("%1 needs %2 px for %3, has %4")
+                                                                   .arg(name)
+                                                                   .arg(needed)
+                                                                   .arg(edit->text().trimmed())
+                                                                   .arg(textRoom(*edit))));
             }
         }
     }

@@ -18,8 +18,8 @@
 #include <memory>
 
 using namespace kelvarin;
-using app::MaskedEdit;
 using app::MainWindow;
+using app::MaskedEdit;
 
 namespace {
 
@@ -50,7 +50,9 @@ struct Fixture {
     }
     QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
     QString shown(const QString& name) { return edit(name)->text().trimmed(); }
-    QString focused() { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
+    QString focused() {
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+    }
     bool tabSetHasFocus() {
         const QWidget* widget = QApplication::focusWidget();
         return widget && (widget == tabs() || widget == tabBar());
@@ -68,7 +70,9 @@ struct Fixture {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
     }
-    void clickTab(int index) { QTest::mouseClick(tabBar(), Qt::LeftButton, {}, tabBar()->tabRect(index).center()); }
+    void clickTab(int index) {
+        QTest::mouseClick(tabBar(), Qt::LeftButton, {}, tabBar()->tabRect(index).center());
+    }
 };
 
 // "field=value" pairs of a data row.
@@ -122,7 +126,8 @@ void QuickCalculatorsPageTest::monthlyPaymentFollowsTheFieldsLeft_data() {
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("percent down payment gives dollars and loan")
         << QStringList{"edtMPISalesPrice=200000", "edtMPIDownPaymentPercent=10"}
-        << QStringList{"edtMPIDownPaymentSum=$20,000.00", "edtMPILoanAmount=$180,000.00", "edtMPIPayment=$0.00"};
+        << QStringList{"edtMPIDownPaymentSum=$20,000.00", "edtMPILoanAmount=$180,000.00",
+                       "edtMPIPayment=$0.00"};
     QTest::newRow("rate and term give the payment")
         << QStringList{"edtMPISalesPrice=200000", "edtMPIDownPaymentPercent=10", "edtMPIInterestRate=7.5",
                        "edtMPITermInMonths=360"}
@@ -135,8 +140,8 @@ void QuickCalculatorsPageTest::monthlyPaymentFollowsTheFieldsLeft_data() {
         << QStringList{"edtMPIPayment=$500.00"};
     QTest::newRow("zero sales price empties the results")
         << QStringList{"edtMPIDownPaymentSum=5000", "edtMPIInterestRate=7.5", "edtMPITermInMonths=360"}
-        << QStringList{"edtMPIDownPaymentSum=$0.00", "edtMPIDownPaymentPercent=0.0000%", "edtMPILoanAmount=$0.00",
-                       "edtMPIPayment=$0.00"};
+        << QStringList{"edtMPIDownPaymentSum=$0.00", "edtMPIDownPaymentPercent=0.0000%",
+                       "edtMPILoanAmount=$0.00", "edtMPIPayment=$0.00"};
 }
 
 void QuickCalculatorsPageTest::monthlyPaymentFollowsTheFieldsLeft() {
@@ -160,14 +165,18 @@ void QuickCalculatorsPageTest::calculateComputesTheChosenVariable_data() {
     QTest::addColumn<QString>("result");
     // The three known values of the sample loan, typed in the order Tab takes through the
     // fields (the target field is disabled, so Tab passes it).
-    QTest::newRow("loan amount") << "btnCalcLA" << "edtLA" << "edtIR" << QStringList{"8.75", "786.70", "360"}
-                                 << "$100,000.00";
-    QTest::newRow("number of payments") << "btnCalcN" << "edtN" << "edtLA" << QStringList{"100000", "8.75", "786.70"}
-                                        << "360";
-    QTest::newRow("payment") << "btnCalcPMT" << "edtPMT" << "edtLA" << QStringList{"100000", "8.75", "360"}
-                             << "$786.70";
-    QTest::newRow("interest rate") << "btnCalcIR" << "edtIR" << "edtLA" << QStringList{"100000", "786.70", "360"}
-                                   << "8.7502%";
+    QTest::newRow("loan amount") << "btnCalcLA"
+                                 << "edtLA"
+                                 << "edtIR" << QStringList{"8.75", "786.70", "360"} << "$100,000.00";
+    QTest::newRow("number of payments") << "btnCalcN"
+                                        << "edtN"
+                                        << "edtLA" << QStringList{"100000", "8.75", "786.70"} << "360";
+    QTest::newRow("payment") << "btnCalcPMT"
+                             << "edtPMT"
+                             << "edtLA" << QStringList{"100000", "8.75", "360"} << "$786.70";
+    QTest::newRow("interest rate") << "btnCalcIR"
+                                   << "edtIR"
+                                   << "edtLA" << QStringList{"100000", "786.70", "360"} << "8.7502%";
 }
 
 void QuickCalculatorsPageTest::calculateComputesTheChosenVariable() {
@@ -206,8 +215,10 @@ void QuickCalculatorsPageTest::calculateComputesTheChosenVariable() {
 void QuickCalculatorsPageTest::aFailedCalculationEmptiesTheFieldsAndSaysSo_data() {
     QTest::addColumn<QString>("variableButton");
     QTest::addColumn<QStringList>("known");
-    QTest::newRow("payments with zero rate and zero payment") << "btnCalcN" << QStringList{"100000", "0", "0"};
-    QTest::newRow("payment with zero rate and no payments") << "btnCalcPMT" << QStringList{"100000", "0", "0"};
+    QTest::newRow("payments with zero rate and zero payment")
+        << "btnCalcN" << QStringList{"100000", "0", "0"};
+    QTest::newRow("payment with zero rate and no payments")
+        << "btnCalcPMT" << QStringList{"100000", "0", "0"};
 }
 
 void QuickCalculatorsPageTest::aFailedCalculationEmptiesTheFieldsAndSaysSo() {
@@ -222,7 +233,8 @@ void QuickCalculatorsPageTest::aFailedCalculationEmptiesTheFieldsAndSaysSo() {
     QCOMPARE(f.ui.messages.size(), std::size_t(1));
     const auto& message = f.ui.messages.front();
     QCOMPARE(QString::fromStdString(message.text),
-             QString("This calculation cannot be completed\n\rusing the values you entered.\n\r\n\rPlease try again."));
+             QString("This calculation cannot be completed\n\rusing the values you entered.\n\r\n\rPlease "
+                     "try again."));
     QCOMPARE(message.icon, workspace::MessageIcon::Information);
     QCOMPARE(message.buttons, workspace::MessageButtons::Ok);
 
@@ -265,9 +277,8 @@ void QuickCalculatorsPageTest::tabKeyFollowsTheDesignOrder_data() {
                                      << QStringList{"edtMPISalesPrice", "edtMPIDownPaymentSum",
                                                     "edtMPIDownPaymentPercent", "edtMPIInterestRate",
                                                     "edtMPITermInMonths"};
-    QTest::newRow("missing variables") << 1
-                                       << QStringList{"btnCalcLA", "btnCalcIR", "btnCalcPMT", "btnCalcN", "edtLA",
-                                                      "edtIR", "edtPMT", "edtN"};
+    QTest::newRow("missing variables") << 1 << QStringList{"btnCalcLA", "btnCalcIR", "btnCalcPMT", "btnCalcN",
+                                                           "edtLA",     "edtIR",     "edtPMT",     "edtN"};
 }
 
 void QuickCalculatorsPageTest::tabKeyFollowsTheDesignOrder() {
@@ -289,11 +300,18 @@ void QuickCalculatorsPageTest::accessKeysChooseTheVariable_data() {
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("focus");
     QTest::addColumn<QString>("conflict");  // another control of the window that takes the same key
-    QTest::newRow("Alt+L loan amount") << int(Qt::Key_L) << "edtLA" << "edtIR" << "";
-    QTest::newRow("Alt+I interest rate") << int(Qt::Key_I) << "edtIR" << "edtLA" << "the menu bar's Internet menu";
-    QTest::newRow("Alt+P payment") << int(Qt::Key_P) << "edtPMT" << "edtLA"
+    QTest::newRow("Alt+L loan amount") << int(Qt::Key_L) << "edtLA"
+                                       << "edtIR"
+                                       << "";
+    QTest::newRow("Alt+I interest rate") << int(Qt::Key_I) << "edtIR"
+                                         << "edtLA"
+                                         << "the menu bar's Internet menu";
+    QTest::newRow("Alt+P payment") << int(Qt::Key_P) << "edtPMT"
+                                   << "edtLA"
                                    << "the menu bar's hidden Preferences menu";
-    QTest::newRow("Alt+N number of payments") << int(Qt::Key_N) << "edtN" << "edtLA" << "";
+    QTest::newRow("Alt+N number of payments") << int(Qt::Key_N) << "edtN"
+                                              << "edtLA"
+                                              << "";
 }
 
 void QuickCalculatorsPageTest::accessKeysChooseTheVariable() {

@@ -13,10 +13,14 @@ namespace kelvarin::app {
 
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Design captions write a literal "&" as "&&"; a label shows its text as it stands.
-QString labelText(std::string_view caption) { return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&")); }
+QString labelText(std::string_view caption) {
+    return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -62,18 +66,20 @@ std::map<std::string, QRect, std::less<>> fieldPlaces() {
     const char* columns[] = {"edtIncome", "edtOIncome", "edtCards", "edtAuto", "edtNotes"};
     for (int row = 0; row < 2; ++row)
         for (int column = 0; column < 5; ++column)
-            places[columns[column] + std::to_string(row + 1)] =
-                QRect(kGridX + column * kGridPitch, kBorrowerY + row * kRowPitch, kMoney13Width, kFieldHeight);
+            places[columns[column] + std::to_string(row + 1)] = QRect(
+                kGridX + column * kGridPitch, kBorrowerY + row * kRowPitch, kMoney13Width, kFieldHeight);
 
     places["edtMQPropertyTaxes"] = QRect(kRightEdge - kMoney13Width, kMiddleY, kMoney13Width, kFieldHeight);
     places["edtMQHomeownersInsurance"] =
         QRect(kRightEdge - kMoney13Width, kMiddleY + kRowPitch, kMoney13Width, kFieldHeight);
-    places["edtMQDownPayment"] = QRect(kRightEdge - kMoney13Width, kMiddleY + 2 * kRowPitch, kMoney13Width, kFieldHeight);
+    places["edtMQDownPayment"] =
+        QRect(kRightEdge - kMoney13Width, kMiddleY + 2 * kRowPitch, kMoney13Width, kFieldHeight);
 
     places["edtHousingRatio"] = QRect(kRatioX, kMiddleY + kRowPitch, kRatioWidth, kFieldHeight);
     places["edtDebtRatio"] = QRect(kRatioX + kRatioPitch, kMiddleY + kRowPitch, kRatioWidth, kFieldHeight);
     places["edtCalculatedHousingRatio"] = QRect(kRatioX, kMiddleY + 2 * kRowPitch, kRatioWidth, kFieldHeight);
-    places["edtCalculatedDebtRatio"] = QRect(kRatioX + kRatioPitch, kMiddleY + 2 * kRowPitch, kRatioWidth, kFieldHeight);
+    places["edtCalculatedDebtRatio"] =
+        QRect(kRatioX + kRatioPitch, kMiddleY + 2 * kRowPitch, kRatioWidth, kFieldHeight);
 
     for (int row = 0; row < 3; ++row) {
         const std::string k = std::to_string(row + 1);
@@ -89,15 +95,17 @@ std::map<std::string, QRect, std::less<>> fieldPlaces() {
 
 }  // namespace
 
-MortgageQualifierPage::MortgageQualifierPage(const workspace::PageInfo& info, PageContext& context, QWidget* parent)
+MortgageQualifierPage::MortgageQualifierPage(const workspace::PageInfo& info, PageContext& context,
+                                             QWidget* parent)
     : Page(info, context, parent) {
     auto& ws = context.workspace;
     const auto caption = [&ws](const char* field) { return labelText(ws.field(field).design().label); };
 
     addLabel(this,
-             QStringLiteral("This calculator provides a 'starting point' to help you determine the maximum monthly "
-                            "payment and loan amounts for which you may qualify under the common underwriting "
-                            "guidelines."),
+             QStringLiteral(
+                 "This calculator provides a 'starting point' to help you determine the maximum monthly "
+                 "payment and loan amounts for which you may qualify under the common underwriting "
+                 "guidelines."),
              QRect(10, 8, 567, 28), Qt::AlignLeft | Qt::AlignTop)
         ->setObjectName(QStringLiteral("lblMQIntro"));
 
@@ -106,37 +114,45 @@ MortgageQualifierPage::MortgageQualifierPage(const workspace::PageInfo& info, Pa
     for (int column = 0; column < 5; ++column) {
         const int centre = kGridX + column * kGridPitch + kMoney13Width / 2;
         const int width = column == 4 ? 112 : 88;
-        addLabel(this, caption(columnFields[column]), QRect(centre - width / 2, kCaptionTop, width, kCaptionHeight),
-                 kCaption);
+        addLabel(this, caption(columnFields[column]),
+                 QRect(centre - width / 2, kCaptionTop, width, kCaptionHeight), kCaption);
     }
     addLabel(this, QStringLiteral("Borrower"), QRect(8, kBorrowerY, kGridX - 14, kFieldHeight));
-    addLabel(this, QStringLiteral("Co-Borrower"), QRect(8, kBorrowerY + kRowPitch, kGridX - 14, kFieldHeight));
+    addLabel(this, QStringLiteral("Co-Borrower"),
+             QRect(8, kBorrowerY + kRowPitch, kGridX - 14, kFieldHeight));
 
     // Ratios: Housing and Debt columns, rows of the limits typed and of the ratios that result.
-    addLabel(this, caption("edtHousingRatio"), QRect(kRatioX - 8, kMiddleY, kRatioWidth + 16, kFieldHeight), kCaption);
-    addLabel(this, caption("edtDebtRatio"), QRect(kRatioX + kRatioPitch - 8, kMiddleY, kRatioWidth + 16, kFieldHeight),
+    addLabel(this, caption("edtHousingRatio"), QRect(kRatioX - 8, kMiddleY, kRatioWidth + 16, kFieldHeight),
              kCaption);
-    addLabel(this, QStringLiteral("Qualifying Ratios"), QRect(8, kMiddleY + kRowPitch, kRatioX - 14, kFieldHeight));
-    addLabel(this, QStringLiteral("Your Ratios"), QRect(8, kMiddleY + 2 * kRowPitch, kRatioX - 14, kFieldHeight));
+    addLabel(this, caption("edtDebtRatio"),
+             QRect(kRatioX + kRatioPitch - 8, kMiddleY, kRatioWidth + 16, kFieldHeight), kCaption);
+    addLabel(this, QStringLiteral("Qualifying Ratios"),
+             QRect(8, kMiddleY + kRowPitch, kRatioX - 14, kFieldHeight));
+    addLabel(this, QStringLiteral("Your Ratios"),
+             QRect(8, kMiddleY + 2 * kRowPitch, kRatioX - 14, kFieldHeight));
 
     constexpr int amountLabelX = kRatioX + kRatioPitch + kRatioWidth + 24;
     constexpr int amountLabelWidth = kRightEdge - kMoney13Width - 8 - amountLabelX;
     int row = 0;
     for (const char* field : {"edtMQPropertyTaxes", "edtMQHomeownersInsurance", "edtMQDownPayment"})
-        addLabel(this, caption(field), QRect(amountLabelX, kMiddleY + kRowPitch * row++, amountLabelWidth, kFieldHeight),
+        addLabel(this, caption(field),
+                 QRect(amountLabelX, kMiddleY + kRowPitch * row++, amountLabelWidth, kFieldHeight),
                  Qt::AlignRight | Qt::AlignVCenter);
 
     const struct {
         const char* field;
         int x, width;
     } scenarioColumns[] = {
-        {"edtMQir1", kRateX, kPercentWidth},       {"edtMQTerm1", kTermX, kCountWidth},
-        {"edtMQPayment1", kPaymentX, kMoney17Width}, {"edtMQLoan1", kLoanX, kMoney17Width},
+        {"edtMQir1", kRateX, kPercentWidth},
+        {"edtMQTerm1", kTermX, kCountWidth},
+        {"edtMQPayment1", kPaymentX, kMoney17Width},
+        {"edtMQLoan1", kLoanX, kMoney17Width},
         {"edtMQPurchasePrice1", kPriceX, kMoney17Width},
     };
     for (const auto& column : scenarioColumns)
         addLabel(this, caption(column.field),
-                 QRect(column.x, kScenarioHeaderY, column.width, kScenarioY - kScenarioHeaderY - 2), kCaption);
+                 QRect(column.x, kScenarioHeaderY, column.width, kScenarioY - kScenarioHeaderY - 2),
+                 kCaption);
 
     // In the design's tab order; outputs are no tab stops.
     const auto places = fieldPlaces();

@@ -13,10 +13,14 @@ namespace kelvarin::app {
 
 namespace {
 
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Design captions write a literal "&" as "&&"; a label shows its text as it stands.
-QString labelText(std::string_view caption) { return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&")); }
+QString labelText(std::string_view caption) {
+    return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
 
 QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -31,27 +35,32 @@ constexpr int kFieldHeight = 21;
 constexpr int kButtonHeight = 25;
 
 // Widths that show the largest value of each mask at Arial 8 point, frame included.
-constexpr int kMoneyWidth = 108;    // '$#,###,###,###.##'
-constexpr int kPercentWidth = 70;   // '###.####%'
-constexpr int kCountWidth = 52;     // 'iiiiii'
+constexpr int kMoneyWidth = 108;   // '$#,###,###,###.##'
+constexpr int kPercentWidth = 70;  // '###.####%'
+constexpr int kCountWidth = 52;    // 'iiiiii'
 
 int widthFor(const workspace::ValueField& field) {
     switch (field.design().mask) {
-    case workspace::MaskKind::Percent: return kPercentWidth;
-    case workspace::MaskKind::Count: return kCountWidth;
-    default: return kMoneyWidth;
+    case workspace::MaskKind::Percent:
+        return kPercentWidth;
+    case workspace::MaskKind::Count:
+        return kCountWidth;
+    default:
+        return kMoneyWidth;
     }
 }
 
 }  // namespace
 
-QuickCalculatorsPage::QuickCalculatorsPage(const workspace::PageInfo& info, PageContext& context, QWidget* parent)
+QuickCalculatorsPage::QuickCalculatorsPage(const workspace::PageInfo& info, PageContext& context,
+                                           QWidget* parent)
     : Page(info, context, parent) {
-    auto* intro = addLabel(this,
-                           QStringLiteral("Use these two \"Quick Calculators\" to get fast answers to basic questions "
-                                          "about loan variables and payments without providing all of the "
-                                          "variables required by the more detailed calculators."),
-                           QRect(10, 8, 567, 28), Qt::AlignLeft | Qt::AlignTop);
+    auto* intro =
+        addLabel(this,
+                 QStringLiteral("Use these two \"Quick Calculators\" to get fast answers to basic questions "
+                                "about loan variables and payments without providing all of the "
+                                "variables required by the more detailed calculators."),
+                 QRect(10, 8, 567, 28), Qt::AlignLeft | Qt::AlignTop);
     intro->setObjectName(QStringLiteral("Label69"));
 
     m_tabs = new QTabWidget(this);
@@ -63,7 +72,8 @@ QuickCalculatorsPage::QuickCalculatorsPage(const workspace::PageInfo& info, Page
     m_tabs->addTab(buildMissingVariablesTab(), qs(choice.items.at(1)));
     m_tabs->setCurrentIndex(choice.index);
     const auto tabClick = [this](int index) {
-        this->context().errors.dispatch([&] { this->context().calculators.handlers().choose("nbkQuickCalc", index); });
+        this->context().errors.dispatch(
+            [&] { this->context().calculators.handlers().choose("nbkQuickCalc", index); });
     };
     // A click on another tab arrives once the tab is shown, so that the focus can move into it;
     // a click on the tab already shown changes nothing but is a click all the same.
@@ -85,8 +95,8 @@ QWidget* QuickCalculatorsPage::buildMonthlyPaymentTab() {
     constexpr int columnRight = labelX + labelWidth + 4 + kMoneyWidth;
     constexpr int top = 46, pitch = 34;
     int row = 0;
-    for (const char* name : {"edtMPISalesPrice", "edtMPIDownPaymentSum", "edtMPILoanAmount", "edtMPIInterestRate",
-                             "edtMPITermInMonths", "edtMPIPayment"}) {
+    for (const char* name : {"edtMPISalesPrice", "edtMPIDownPaymentSum", "edtMPILoanAmount",
+                             "edtMPIInterestRate", "edtMPITermInMonths", "edtMPIPayment"}) {
         const int y = top + row * pitch;
         auto& field = ws.field(name);
         addLabel(tab, labelText(field.design().label), QRect(labelX, y, labelWidth, kFieldHeight));
@@ -96,7 +106,8 @@ QWidget* QuickCalculatorsPage::buildMonthlyPaymentTab() {
             // Created here so that Tab goes from the dollar to the percent down payment.
             auto& percent = ws.field("edtMPIDownPaymentPercent");
             addLabel(tab, labelText(percent.design().label), QRect(columnRight + 12, y, 32, kFieldHeight));
-            addField("edtMPIDownPaymentPercent", QRect(columnRight + 46, y, kPercentWidth, kFieldHeight), tab);
+            addField("edtMPIDownPaymentPercent", QRect(columnRight + 46, y, kPercentWidth, kFieldHeight),
+                     tab);
         }
         ++row;
     }
@@ -114,8 +125,8 @@ QWidget* QuickCalculatorsPage::buildMissingVariablesTab() {
     constexpr int columnRight = fieldX + kMoneyWidth;
     constexpr int top = 64, pitch = 32;
 
-    addLabel(tab, QStringLiteral("Click the variable you wish to calculate"), QRect(buttonX, 18, buttonWidth, 32),
-             Qt::AlignLeft | Qt::AlignBottom);
+    addLabel(tab, QStringLiteral("Click the variable you wish to calculate"),
+             QRect(buttonX, 18, buttonWidth, 32), Qt::AlignLeft | Qt::AlignBottom);
     addLabel(tab, QStringLiteral("Enter 3 known values, using the Tab key to move among fields."),
              QRect(fieldX, 18, 200, 32), Qt::AlignLeft | Qt::AlignBottom);
 
@@ -146,9 +157,10 @@ QWidget* QuickCalculatorsPage::buildMissingVariablesTab() {
     }
 
     const int calculateY = top + 4 * pitch + 12;
-    addButton("btnCalcQuickCalc", QStringLiteral("Calculate"), QRect(fieldX, calculateY, kMoneyWidth, kButtonHeight),
-              tab);
-    addLabel(tab, QStringLiteral("Click 'Calculate'"), QRect(columnRight + 12, calculateY, 120, kButtonHeight));
+    addButton("btnCalcQuickCalc", QStringLiteral("Calculate"),
+              QRect(fieldX, calculateY, kMoneyWidth, kButtonHeight), tab);
+    addLabel(tab, QStringLiteral("Click 'Calculate'"),
+             QRect(columnRight + 12, calculateY, 120, kButtonHeight));
     return tab;
 }
 
