@@ -98,19 +98,26 @@ void Menus::buildMainMenu() {
     QMenu* calculators = topMenu("MnuCalculators", "&Calculators");
     addCalculatorEntries(calculators, &NavigationTarget::calculatorsMenu);
 
-    QMenu* view = topMenu("mnuView", "&View");
+    // Menus that exist but are never shown stay out of the menu bar, so that their access
+    // keys (Alt+V, Alt+P) reach the page's buttons.
+    auto hiddenMenu = [&](const char* name, const char* caption) {
+        auto* menu = new QMenu(QString::fromUtf8(caption), m_window);
+        menu->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setObjectName(QString::fromLatin1(name));
+        menu->menuAction()->setVisible(false);
+        return menu;
+    };
+    QMenu* view = hiddenMenu("mnuView", "&View");
     auto* normal = addInert(view, "mnuViewNormal", "&Normal");
     normal->setCheckable(true);
     normal->setChecked(true);
     addInert(view, "mnuViewCompact", "&Compact");
-    view->menuAction()->setVisible(false);
 
-    QMenu* preferences = topMenu("mnuPreferences", "&Preferences");
+    QMenu* preferences = hiddenMenu("mnuPreferences", "&Preferences");
     addInert(preferences, "mnuPreferencesSetValues", "&Configure Preferred Values ...");
     QMenu* defaultCalculator = addMenu(preferences, "SetDefaultCalculator1", "Set Default &Calculator");
     for (const auto& target : navigationTargets())
         addInert(defaultCalculator, target.preferenceEntry.data(), target.preferenceCaption.data());
-    preferences->menuAction()->setVisible(false);
 
     QMenu* internet = topMenu("mnuInternet", "&Internet");
     QMenu* web = addMenu(internet, "mnuInternetWeb", "&Larkmoor on the Web");

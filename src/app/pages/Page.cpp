@@ -4,7 +4,32 @@
 #include "app/widgets/ControlBinding.h"
 #include "app/widgets/MaskedEdit.h"
 
+#include <QShortcutEvent>
+
 namespace kelvarin::app {
+
+namespace {
+
+// A page button's access key that a menu bar title shares ("&Interest Rate " and "&Internet")
+// clicks the button, as a dialog character goes to the controls before the menu bar.
+class AccessKeyPriority : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->isAmbiguous()) {
+            auto* button = static_cast<QAbstractButton*>(watched);
+            if (button->isVisible() && button->isEnabled()) {
+                button->animateClick();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace
 
 Page::Page(const workspace::PageInfo& info, PageContext& context, QWidget* parent)
     : QWidget(parent), m_info(info), m_context(context) {
@@ -33,6 +58,7 @@ QPushButton* Page::addButton(std::string_view controlName, const QString& captio
     auto* button = new QPushButton(caption, parent ? parent : this);
     button->setObjectName(QString::fromUtf8(controlName.data(), static_cast<qsizetype>(controlName.size())));
     button->setGeometry(geometry);
+    button->installEventFilter(new AccessKeyPriority(button));
     if (auto* state = m_context.workspace.findControl(controlName))
         bindControl(button, *state);
     const std::string name(controlName);
