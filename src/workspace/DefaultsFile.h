@@ -1,5 +1,6 @@
 #pragma once
 
+#include "workspace/AtomicFile.h"
 #include "workspace/HeldValues.h"
 #include "workspace/RegionalSettings.h"
 #include "workspace/SharedState.h"
@@ -59,15 +60,6 @@ private:
     struct Impl;
     std::shared_ptr<const Impl> m_impl;
     RegionalSettings m_regional;
-};
-
-// Outcome of a write. On failure the file is as it was before and message says what failed, with
-// the path, for the caller to show; nothing is ever left half written.
-struct WriteResult {
-    bool ok = true;
-    std::string message;
-
-    explicit operator bool() const { return ok; }
 };
 
 // A batch of edits applied by DefaultsFile::apply in order, as one rewrite of the file.
