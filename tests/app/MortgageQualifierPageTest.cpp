@@ -1,5 +1,5 @@
+#include "PageFixture.h"
 #include "PageLayoutCheck.h"
-#include "RecordingUi.h"
 
 #include "app/ButtonBar.h"
 #include "app/MainWindow.h"
@@ -21,52 +21,12 @@ using app::MaskedEdit;
 
 namespace {
 
+using app::test::pairs;
+
 // The window on the mortgage qualifier page, every field at zero.
-struct Fixture {
-    workspace::Workspace ws{workspace::RegionalSettings::unitedStates()};
-    app::test::RecordingUi ui;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(ws);
-
-    Fixture() {
-        window->uiPort().setMessageFunction(ui.asMessageFunction());
-        window->FormCreate();
-        window->calculators().ResetAllToZero();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->navigation().gotoChosenCalculator("btnMQ");
-    }
-
-    QWidget* page() { return window->pages().page("pgMortgageQualifier"); }
-    MaskedEdit* edit(const QString& name) {
-        auto* found = window->findChild<MaskedEdit*>(name);
-        if (!found)
-            qFatal("no field %s", qPrintable(name));
-        return found;
-    }
-    QString shown(const QString& name) { return edit(name)->text().trimmed(); }
-    QString focused() {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
-    bool printing() { return window->buttonBar().button("btnPrint")->isEnabled(); }
-
-    // Focus on the field, which selects its text, then type over it.
-    void type(const QString& name, const QString& text) {
-        edit(name)->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(edit(name), text);
-    }
-    void leave() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); }
+struct Fixture : app::test::PageFixture {
+    Fixture() : PageFixture("pgMortgageQualifier", "btnMQ") {}
 };
-
-// "field=value" pairs of a data row.
-std::vector<std::pair<QString, QString>> pairs(const QStringList& list) {
-    std::vector<std::pair<QString, QString>> result;
-    for (const QString& item : list) {
-        const auto equals = item.indexOf(QLatin1Char('='));
-        result.emplace_back(item.left(equals), item.mid(equals + 1));
-    }
-    return result;
-}
 
 // Ratios 28 and 36; three scenarios 7.5 % for 30, 7.25 % for 20, 7 % for 15 years.
 const QStringList kRatiosAndScenarios{"edtHousingRatio=28", "edtDebtRatio=36", "edtMQir1=7.5",

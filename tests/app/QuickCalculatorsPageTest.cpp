@@ -1,5 +1,5 @@
+#include "PageFixture.h"
 #include "PageLayoutCheck.h"
-#include "RecordingUi.h"
 
 #include "app/MainWindow.h"
 #include "app/Navigation.h"
@@ -23,67 +23,22 @@ using app::MaskedEdit;
 
 namespace {
 
+using app::test::pairs;
+
 // The window on the quick calculators page, every field at zero.
-struct Fixture {
-    workspace::Workspace ws{workspace::RegionalSettings::unitedStates()};
-    app::test::RecordingUi ui;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(ws);
+struct Fixture : app::test::PageFixture {
+    Fixture() : PageFixture("pgQuickCalculators", "btnQC") {}
 
-    Fixture() {
-        window->uiPort().setMessageFunction(ui.asMessageFunction());
-        window->FormCreate();
-        window->calculators().ResetAllToZero();
-        window->show();
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->navigation().gotoChosenCalculator("btnQC");
-    }
-
-    QWidget* page() { return window->pages().page("pgQuickCalculators"); }
     QTabWidget* tabs() { return window->findChild<QTabWidget*>("nbkQuickCalc"); }
     QTabBar* tabBar() { return tabs()->findChild<QTabBar*>(); }
-    MaskedEdit* edit(const QString& name) {
-        auto* found = window->findChild<MaskedEdit*>(name);
-        if (!found)
-            qFatal("no field %s", qPrintable(name));
-        return found;
-    }
-    QPushButton* button(const char* name) { return window->findChild<QPushButton*>(name); }
-    QString shown(const QString& name) { return edit(name)->text().trimmed(); }
-    QString focused() {
-        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-    }
     bool tabSetHasFocus() {
         const QWidget* widget = QApplication::focusWidget();
         return widget && (widget == tabs() || widget == tabBar());
-    }
-
-    // Focus on the field, which selects its text, then type over it.
-    void type(const QString& name, const QString& text) {
-        edit(name)->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(edit(name), text);
-    }
-    // Types the values one after the other, moving on with the Tab key as a user would.
-    void typeWithTab(const QStringList& values) {
-        for (const QString& value : values) {
-            QTest::keyClicks(QApplication::focusWidget(), value);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
     }
     void clickTab(int index) {
         QTest::mouseClick(tabBar(), Qt::LeftButton, {}, tabBar()->tabRect(index).center());
     }
 };
-
-// "field=value" pairs of a data row.
-std::vector<std::pair<QString, QString>> pairs(const QStringList& list) {
-    std::vector<std::pair<QString, QString>> result;
-    for (const QString& item : list) {
-        const auto equals = item.indexOf(QLatin1Char('='));
-        result.emplace_back(item.left(equals), item.mid(equals + 1));
-    }
-    return result;
-}
 
 QColor backgroundOf(QWidget* edit) {
     const QImage image = edit->grab().toImage();
