@@ -18,6 +18,15 @@ protected:
 
     void type(std::string_view field, std::string_view text) { testing::typeAndLeave(ws, handlers, field, text); }
     std::string shown(std::string_view field) { return trimmed(ws.field(field)); }
+    // A variable button, then the three known values typed (the target field is skipped).
+    void chooseAndType(const char* button, std::string_view target, const char* la, const char* ir,
+                       const char* pmt, const char* n) {
+        handlers.click(button);
+        const std::pair<const char*, const char*> inputs[] = {{"edtLA", la}, {"edtIR", ir}, {"edtPMT", pmt}, {"edtN", n}};
+        for (auto [field, text] : inputs)
+            if (field != target)
+                type(field, text);
+    }
 
     workspace::Workspace ws{workspace::RegionalSettings::unitedStates()};
     testing::RecordingUi ui;
@@ -104,11 +113,7 @@ class CalculateTable : public QuickCalculatorsTest, public ::testing::WithParamI
 
 TEST_P(CalculateTable, ComputesTheChosenVariable) {
     const MissingCase& c = GetParam();
-    handlers.click(c.button);
-    const std::pair<const char*, const char*> inputs[] = {{"edtLA", c.la}, {"edtIR", c.ir}, {"edtPMT", c.pmt}, {"edtN", c.n}};
-    for (auto [field, text] : inputs)
-        if (std::string_view(field) != c.target)
-            type(field, text);
+    chooseAndType(c.button, c.target, c.la, c.ir, c.pmt, c.n);
     handlers.click("btnCalcQuickCalc");
     EXPECT_EQ(shown(c.target), c.expected);
     EXPECT_EQ(ws.field(c.target).look(), Look::Result);
@@ -139,6 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
 struct FailureCase {
     const char* name;
     const char* button;
+    const char* target;
+    QuickCalcTarget chosen;
     const char* la;
     const char* ir;
     const char* pmt;
@@ -149,11 +156,7 @@ class CalculateFailure : public QuickCalculatorsTest, public ::testing::WithPara
 
 TEST_P(CalculateFailure, ShowsMessageAndClearsAllFour) {
     const FailureCase& c = GetParam();
-    handlers.click(c.button);
-    type("edtLA", c.la);
-    type("edtIR", c.ir);
-    type("edtPMT", c.pmt);
-    type("edtN", c.n);
+    chooseAndType(c.button, c.target, c.la, c.ir, c.pmt, c.n);
     handlers.click("btnCalcQuickCalc");
 
     ASSERT_EQ(ui.messages.size(), 1u);
@@ -167,13 +170,14 @@ TEST_P(CalculateFailure, ShowsMessageAndClearsAllFour) {
         EXPECT_TRUE(ws.field(field).enabled()) << field;
     }
     EXPECT_FALSE(ws.control("btnCalcQuickCalc").enabled());
+    EXPECT_EQ(page.target(), c.chosen);  // only a variable button enables Calculate again
     EXPECT_EQ(ui.focused, "nbkQuickCalc");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CalculateFailure,
-                         ::testing::Values(FailureCase{"term_with_zero_rate_and_payment", "btnCalcN", "100000", "0", "0", ""},
-                                           FailureCase{"payment_with_zero_rate_and_count", "btnCalcPMT", "100000", "0", "", "0"},
-                                           FailureCase{"zero_over_zero_term", "btnCalcN", "0", "0", "0", ""}),
+                         ::testing::Values(FailureCase{"term_with_zero_rate_and_payment", "btnCalcN", "edtN", QuickCalcTarget::N, "100000", "0", "0", ""},
+                                           FailureCase{"payment_with_zero_rate_and_count", "btnCalcPMT", "edtPMT", QuickCalcTarget::PMT, "100000", "0", "", "0"},
+                                           FailureCase{"zero_over_zero_term", "btnCalcN", "edtN", QuickCalcTarget::N, "0", "0", "0", ""}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(QuickCalculatorsTest, CalculateStartsDisabledAndDoesNothingWithoutTarget) {
