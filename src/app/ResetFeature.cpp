@@ -4,19 +4,10 @@
 
 namespace kelvarin::app {
 
-namespace {
-
-void resetShownPage(MainWindow& window, int valueSet) {
-    window.workspace().state().ValueSet = valueSet;
-    window.calculators().resetPage(window.workspace().shownPage());
-}
-
-}  // namespace
-
 void installResets(MainWindow& window) {
     auto& reset = window.hooks().reset;
-    reset.thisZeroClick = [&window] { resetShownPage(window, 0); };
-    reset.thisSamplesClick = [&window] { resetShownPage(window, 1); };
+    reset.thisZeroClick = [&window] { window.calculators().ResetThisCalculator(0); };
+    reset.thisSamplesClick = [&window] { window.calculators().ResetThisCalculator(1); };
     reset.allZeroClick = [&window] { window.calculators().ResetAllToZero(); };
     reset.resetAllToZero = [&window] { window.calculators().ResetAllToZero(); };
 }

@@ -19,6 +19,11 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
     return true;
 }
 
+void CalculatorSet::ResetThisCalculator(int valueSet) {
+    m_ctx.ws.state().ValueSet = valueSet;
+    resetPage(m_ctx.ws.shownPage());
+}
+
 void CalculatorSet::ResetAllToZero() {
     auto& state = m_ctx.ws.state();
     auto& held = m_ctx.held;

@@ -26,6 +26,9 @@ public:
     // Runs the page reset of a page with the set chosen by ValueSet; false when the page
     // has none (yet).
     bool resetPage(std::string_view pageName);
+    // The reset menu's "THIS" commands: ValueSet := valueSet (0 zero, 1 samples), then the page
+    // reset of the shown page (none on the main menu).
+    void ResetThisCalculator(int valueSet);
     // Zero values everywhere, as at start-up and when a document closes: ValueSet and the
     // held general values to 0, the schedule start to January of the current year, then
     // every page's zero set without moving the focus.

@@ -56,5 +56,26 @@ TEST_F(SessionTest, MissingDefaultsFileGivesDefaults) {
     EXPECT_EQ(session.workspace().state().CurrentMonthShort, "Jan");
 }
 
+TEST_F(SessionTest, ResetThisCalculatorResetsOnlyTheShownPage) {
+    Session session(workspace::RegionalSettings::unitedStates(), ui);
+    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), 6, 2026);
+    auto& ws = session.workspace();
+
+    session.calculators().ResetThisCalculator(1);  // the main menu: no page reset
+    EXPECT_EQ(ws.state().ValueSet, 1);
+    EXPECT_EQ(ws.field("edtLA").readFloat(), 0);
+
+    ws.showPage("pgQuickCalculators");
+    session.calculators().ResetThisCalculator(1);
+    EXPECT_EQ(ws.field("edtLA").readFloat(), 100000);
+    EXPECT_EQ(ws.field("edtIncome1").readFloat(), 0);  // the qualifier keeps its zeros
+
+    ws.field("edtMPISalesPrice").writeFloat(5);
+    session.calculators().ResetThisCalculator(0);
+    EXPECT_EQ(ws.state().ValueSet, 0);
+    EXPECT_EQ(ws.field("edtLA").readFloat(), 0);
+    EXPECT_EQ(ws.field("edtMPISalesPrice").readFloat(), 0);
+}
+
 }  // namespace
 }  // namespace kelvarin::calculators
