@@ -17,5 +17,12 @@ bool HandlerTable::runExit(std::string_view name, workspace::ValueField& sender)
 }
 bool HandlerTable::click(std::string_view control) const { return run(m_click, control); }
 bool HandlerTable::choose(std::string_view group, int index) const { return run(m_choice, group, index); }
+bool HandlerTable::clickCell(std::string_view grid, int col, int row) const { return run(m_cell, grid, col, row); }
+bool HandlerTable::enter(std::string_view page) const { return run(m_entry, page); }
+
+void HandlerTable::beforeNavigation() const {
+    for (const auto& step : m_beforeNavigation)
+        step();
+}
 
 }  // namespace kelvarin::calculators
