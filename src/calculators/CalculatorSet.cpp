@@ -4,9 +4,14 @@
 
 namespace kelvarin::calculators {
 
-CalculatorSet::CalculatorSet(CalculatorContext context) : m_ctx(context), m_quick(context), m_qualifier(context) {
+CalculatorSet::CalculatorSet(CalculatorContext context)
+    : m_ctx(context), m_quick(context), m_qualifier(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
+}
+
+bool CalculatorSet::isBuilt(std::string_view pageName) const {
+    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier";
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -37,4 +42,10 @@ void CalculatorSet::ResetAllToZero() {
     m_qualifier.ResetMortgageQualifier();
 }
 
-}  // namespace kelvarin::calculators
+// The schedule pages and the loan spread page join here as their modules come.
+void CalculatorSet::CreatePrepaymentList() {}
+void CalculatorSet::ResetAmortizationSchedules() {}
+void CalculatorSet::ResetPrepaymentCalculator() {}
+void CalculatorSet::rebuildLoanSpread() {}
+
+} // namespace kelvarin::calculators
