@@ -1,6 +1,7 @@
 #include "RecordingUi.h"
 
 #include "app/ErrorHandler.h"
+#include "app/widgets/Hints.h"
 #include "app/widgets/LeaveErrorReporter.h"
 #include "app/widgets/MaskedEdit.h"
 
@@ -12,6 +13,7 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <cstdlib>
 #include <memory>
 
 using namespace kelvarin;
@@ -68,6 +70,52 @@ struct Form {
     }
 };
 
+// A qualifier income box as the page lays it out: '$#,###,###.##' in 86 pixels of Arial 8.
+struct IncomeBox {
+    workspace::Workspace ws{workspace::RegionalSettings::unitedStates()};
+    app::test::RecordingUi ui;
+    app::Hooks hooks;
+    app::ErrorHandler errors{ws, ui, hooks};
+    app::LeaveErrorReporter leaveErrors{ui};
+    QWidget window;
+    MaskedEdit* edit = new MaskedEdit(ws.field("edtIncome1"), errors, leaveErrors, &window);
+    QLineEdit* after = new QLineEdit(&window);
+
+    IncomeBox() {
+        window.setFont(QFont("Arial", 8));
+        edit->setGeometry(10, 10, 86, 21);
+        after->setGeometry(10, 40, 86, 21);
+        window.resize(120, 80);
+        field().setHint("Income|Gross monthly income");
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        after->setFocus();
+    }
+    workspace::ValueField& field() { return ws.field("edtIncome1"); }
+
+    // The shown text is drawn whole: its leftmost text pixel lies as far from the box's right
+    // edge as in a line edit wide enough for any text, right-aligned in the same font.
+    bool shownTextFits() {
+        QLineEdit wide(&window);
+        wide.setGeometry(0, 0, 400, edit->height());
+        wide.setFont(edit->font());
+        wide.setAlignment(edit->alignment());
+        wide.setText(edit->shownText());
+        wide.show();
+        // One pixel of leeway: the box paints a cut text itself.
+        return std::abs(textReach(edit) - textReach(&wide)) <= 1;
+    }
+    static int textReach(QWidget* widget) {
+        const QImage image = widget->grab().toImage();
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (qGray(image.pixel(x, y)) < 100)
+                    return image.width() - x;
+        return 0;
+    }
+};
+
 }  // namespace
 
 class MaskedEditTest : public QObject {
@@ -87,6 +135,10 @@ private slots:
     void looksFollowTheField();
     void aCalculationErrorInTheExitHandlerReachesTheErrorHandler();
     void aFieldHiddenWhileFocusedIsLeftUnchecked();
+    void anOverWideTextShrinksAndThenIsCutOnTheLeft_data();
+    void anOverWideTextShrinksAndThenIsCutOnTheLeft();
+    void whileEditingTheRealTextIsShown();
+    void aFontSetFromOutsideIsTheSizeToShrinkFrom();
     void everyMaskUnderBothRegionalSettings_data();
     void everyMaskUnderBothRegionalSettings();
 };
@@ -378,6 +430,90 @@ void MaskedEditTest::aFieldHiddenWhileFocusedIsLeftUnchecked() {
     QCOMPARE(form.exits["edtMPISalesPrice"], 1);
     QVERIFY(form.ui.messages.empty());
     QVERIFY(!form.edit("edtMPISalesPrice")->hasFocus());
+}
+
+void MaskedEditTest::anOverWideTextShrinksAndThenIsCutOnTheLeft_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    // "design": whole in the design font; "smaller": whole in a smaller one; "cut": 6 points, cut
+    QTest::addColumn<QString>("shown");
+    const struct {
+        const char* name;
+        double value;
+        const char* text;
+        const char* shown;
+    } rows[] = {
+        {"the largest value of the mask", 9999999.99, "$9,999,999.99", "design"},
+        {"a minus sign with no free position", -9999999.99, "-$9,999,999.99", "design"},
+        {"two digits more", 999999999.99, "$999,999,999.99", "smaller"},
+        {"thirteen digits", 1234567890123.0, "$1,234,567,890,123.00", "cut"},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << row.value << row.text << row.shown;
+}
+
+void MaskedEditTest::anOverWideTextShrinksAndThenIsCutOnTheLeft() {
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+    IncomeBox box;
+    box.field().writeFloat(value);
+    QCOMPARE(box.edit->text(), text);
+    QCOMPARE(box.field().readFloat(), value);
+    QVERIFY(box.shownTextFits());
+    if (shown == "design") {
+        QCOMPARE(box.edit->font().pointSizeF(), 8.0);
+    } else if (shown == "smaller") {
+        QVERIFY(box.edit->font().pointSizeF() < 8.0);
+        QVERIFY(box.edit->font().pointSizeF() >= MaskedEdit::kSmallestPointSize);
+    } else {
+        QCOMPARE(box.edit->font().pointSizeF(), MaskedEdit::kSmallestPointSize);
+        const QString cut = box.edit->shownText();
+        QVERIFY2(cut.startsWith(QChar(0x2026)) && text.endsWith(cut.mid(1)) && cut.size() < text.size(),
+                 qPrintable(cut));
+    }
+    QCOMPARE(app::hintOf(box.edit), shown == "cut" ? text : QString("Income|Gross monthly income"));
+    QCOMPARE(box.edit->toolTip(), shown == "cut" ? text : QString("Income"));
+    if (shown != "cut")
+        QCOMPARE(box.edit->shownText(), text);
+
+    // A value that fits again brings back the design font and hint.
+    box.field().writeFloat(1234.5);
+    QCOMPARE(box.edit->font().pointSizeF(), 8.0);
+    QCOMPARE(box.edit->shownText(), padded("$1,234.50", 13));
+    QCOMPARE(app::hintOf(box.edit), QString("Income|Gross monthly income"));
+    QCOMPARE(box.edit->toolTip(), QString("Income"));
+}
+
+void MaskedEditTest::whileEditingTheRealTextIsShown() {
+    IncomeBox box;
+    box.field().writeFloat(1234567890123.0);
+    QVERIFY(box.edit->shownText().startsWith(QChar(0x2026)));
+
+    box.edit->setFocus(Qt::TabFocusReason);
+    QCOMPARE(box.edit->shownText(), QString("$1,234,567,890,123.00"));
+    QCOMPARE(box.edit->selectedText(), QString("$1,234,567,890,123.00"));
+    QTest::keyClicks(box.edit, "2500000000000");
+    QCOMPARE(box.edit->shownText(), QString("2500000000000"));
+    QCOMPARE(QString::fromStdU32String(box.field().text()), QString("2500000000000"));
+
+    box.after->setFocus(Qt::TabFocusReason);
+    QCOMPARE(box.edit->text(), QString("$2,500,000,000,000.00"));
+    QCOMPARE(box.field().readFloat(), 2500000000000.0);
+    QVERIFY(box.edit->shownText().startsWith(QChar(0x2026)));
+    QCOMPARE(app::hintOf(box.edit), QString("$2,500,000,000,000.00"));
+
+    QTest::mouseClick(box.edit, Qt::LeftButton, {}, QPoint(5, box.edit->height() / 2));
+    QCOMPARE(box.edit->shownText(), QString("$2,500,000,000,000.00"));
+}
+
+void MaskedEditTest::aFontSetFromOutsideIsTheSizeToShrinkFrom() {
+    IncomeBox box;
+    box.field().writeFloat(1234567890123.0);
+    box.edit->setFont(QFont("Arial", 7));
+    QCOMPARE(box.edit->font().pointSizeF(), MaskedEdit::kSmallestPointSize);  // still cut
+    box.field().writeFloat(100);
+    QCOMPARE(box.edit->font().pointSizeF(), 7.0);
 }
 
 QTEST_MAIN(MaskedEditTest)
