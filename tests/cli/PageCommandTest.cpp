@@ -45,9 +45,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {"page", "pgMortgageQualifier", "--locale", "de", "--texts", "edtIncome1=4000", "edtOIncome1=1000",
                   "edtCards1=350", "edtAuto1=450", "edtNotes1=50", "edtHousingRatio=28", "edtDebtRatio=36",
                   "edtMQDownPayment=20000", "edtMQir1=7.5", "edtMQTerm1=30", "edtMQTerm2=20", "edtMQTerm3=15"},
-                 {"edtMQir2=\"  7,2500%\"", "edtMQLoan1=\"     135.866,75 €\"", "edtMQLoan2=\"     120.195,96 €\"",
-                  "edtMQLoan3=\"     105.693,16 €\"", "edtMQPurchasePrice3=\"     125.693,16 €\"",
-                  "edtCalculatedHousingRatio=\"19\"", "edtCalculatedDebtRatio=\"36\""}}),
+                 {"edtMQir2=\"  7,2500%\"", "edtMQLoan1=\"     € 135.866,75\"", "edtMQLoan2=\"     € 120.195,96\"",
+                  "edtMQLoan3=\"     € 105.693,16\"", "edtMQPurchasePrice3=\"     € 125.693,16\"",
+                  "edtCalculatedHousingRatio=\"19\"", "edtCalculatedDebtRatio=\"36\""}},
+        PageCase{"german_negative_amount_keeps_sign_in_front",
+                 {"page", "pgQuickCalculators", "--locale", "de", "--texts", "edtMPISalesPrice=-1234,5"},
+                 {"edtMPISalesPrice=\"      -€ 1.234,50\""}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct FailureCase {
