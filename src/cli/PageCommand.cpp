@@ -154,7 +154,7 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
 
     StderrUi ui;
     calculators::Session session(regional, ui);
-    const workspace::DefaultsFile defaults(workspace::locateDefaultsFile(programFolder(), userFolder()), regional);
+    const workspace::DefaultsFile defaults(workspace::lookUpDefaultsFile(programFolder(), userFolder()), regional);
     const std::chrono::year_month_day today{std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now())};
     session.start(defaults, static_cast<int>(static_cast<unsigned>(today.month())), static_cast<int>(today.year()));
     session.workspace().showPage(page);
