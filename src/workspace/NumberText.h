@@ -25,10 +25,10 @@ FixedDigits roundFixed(double value, int decimals);
 // Masks with a '.': decimals after the point, integer digits right to left before it with
 // thousands separators between digits, then in the first free positions the currency sign
 // (money masks; always in front, with the regional blank after it where that fits) and the
-// minus sign, then blanks. Masks without '.': the ratio rounds to a whole
-// number, the decimal field to 2 decimals without trailing zeros, placed right-justified
-// (left-justified when asked). The text is exactly as wide as the mask unless the number needs
-// more room (see ValueField.h). A non-finite value shows "NAN", "INF" or "-INF".
+// minus sign, then blanks. Masks without '.': the ratio rounds to a whole number, the decimal
+// field to 2 decimals without trailing zeros, placed right-justified (left-justified when asked).
+// The text is exactly as wide as the mask unless the number needs more room (see ValueField.h).
+// A non-finite value shows "NAN", "INF" or "-INF".
 std::u32string formatFloating(const MaskInfo& mask, const RegionalSettings& regional, double value,
                               bool leftJustified = false);
 // Count fields: the plain whole number. Other masks format it as formatFloating does.
@@ -54,10 +54,10 @@ struct ParsedText {
     std::optional<double> value;
 };
 // Drops the mask's literal characters, the first currency sign (and the blank after it where the
-// regional format has one), all
-// thousands separators and the blanks at both ends; the regional decimal separator reads as the
-// point. Empty text is 0; "5." is 5; ".5" and "-.5" get a 0 before the point. The rest must be
-// [-]digits[.digits] (count fields: [-]digits) and lie within the mask's range.
+// regional format has one), all thousands separators and the blanks at both ends; the regional
+// decimal separator reads as the point. Empty text is 0; "5." is 5; ".5" and "-.5" get a 0 before
+// the point. The rest must be [-]digits[.digits] (count fields: [-]digits) and lie within the
+// mask's range.
 ParsedText parseFieldText(const MaskInfo& mask, const RegionalSettings& regional,
                           std::u32string_view text);
 
