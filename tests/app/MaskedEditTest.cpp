@@ -259,10 +259,10 @@ void MaskedEditTest::everyMaskUnderBothRegionalSettings_data() {
         const char* de;
         double read;
     } rows[] = {
-        {"money 17", "edtMPISalesPrice", "1234567.891", "$1,234,567.89", "1.234.567,89 €", 1234567.89},
-        {"money 13", "edtMortAmt", "98765.4", "$98,765.40", "98.765,40 €", 98765.4},
-        {"money 11", "edtAF", "275", "$275.00", "275,00 €", 275},
-        {"money 10", "edtLOF", "-12.5", "-$12.50", "-12,50 €", -12.5},
+        {"money 17", "edtMPISalesPrice", "1234567.891", "$1,234,567.89", "€ 1.234.567,89", 1234567.89},
+        {"money 13", "edtMortAmt", "98765.4", "$98,765.40", "€ 98.765,40", 98765.4},
+        {"money 11", "edtAF", "275", "$275.00", "€ 275,00", 275},
+        {"money 10", "edtLOF", "-12.5", "-$12.50", "-€ 12,50", -12.5},
         {"percent", "edtMPIInterestRate", "7.125", "7.1250%", "7,1250%", 7.125},
         {"points", "edtEccOriginationPoints", "1.5", "1.5000", "1,5000", 1.5},
         {"ratio", "edtHousingRatio", "28", "28", "28", 28},
