@@ -23,6 +23,7 @@ void installDefaults(MainWindow& window) {
         const auto file = workspace::locateDefaultsFile(state.ProgramFolder, userConfigFolder());
         window.defaultsFile().emplace(file, window.workspace().regional());
         window.held() = workspace::loadDefaults(*window.defaultsFile(), state);
+        window.calculators().estimatedClosingCosts().setDefaultsFile(&*window.defaultsFile());
     };
 }
 

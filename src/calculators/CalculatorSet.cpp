@@ -4,9 +4,11 @@
 
 namespace kelvarin::calculators {
 
-CalculatorSet::CalculatorSet(CalculatorContext context) : m_ctx(context), m_quick(context), m_qualifier(context) {
+CalculatorSet::CalculatorSet(CalculatorContext context)
+    : m_ctx(context), m_quick(context), m_qualifier(context), m_closingCosts(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
+    m_closingCosts.registerHandlers(m_handlers);
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -14,6 +16,8 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
         m_quick.ResetQuickCalculators();
     else if (pageName == "pgMortgageQualifier")
         m_qualifier.ResetMortgageQualifier();
+    else if (pageName == "pgEstimatedClosingCosts")
+        m_closingCosts.ResetEstimatedClosingCosts();
     else
         return false;
     return true;
@@ -34,6 +38,7 @@ void CalculatorSet::ResetAllToZero() {
     state.ScheduleStartMonth = 1;
     state.ScheduleStartYear = state.CurrentYear;
     m_quick.ResetQuickCalculators(false);
+    m_closingCosts.resetForAllZero();
     m_qualifier.ResetMortgageQualifier();
 }
 
