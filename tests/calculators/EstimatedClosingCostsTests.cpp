@@ -468,9 +468,25 @@ TEST_F(ClosingCostsTest, LockButtonsDoNotRecalculate) {
 }
 
 TEST_F(ClosingCostsTest, HiddenLockButtonDoesNothing) {
-    click("btnLockPurchasePrice"); // the price is locked: its lock button is not shown
+    // The price is locked, so its lock button is not shown; running it would move the focus.
+    click("btnLockPurchasePrice");
+    EXPECT_TRUE(ui.focused.empty());
+}
+
+TEST_F(ClosingCostsTest, LockingAllAmountsRestoresTheirLooks) {
+    click("btnUnlockPurchasePrice");
+    click("btnUnlockDownPayment");
     ui.focused.clear();
-    click("btnLockLoanAmount");
+    ws.showPage("pgMenu");
+    page.lockAllAmounts();
+    EXPECT_TRUE(page.allLocked());
+    for (const char* amount : {"edtEccCPurchasePrice", "edtEccCDownPayment", "edtEccCLoanAmount"}) {
+        EXPECT_TRUE(ws.field(amount).readOnly()) << amount;
+        EXPECT_EQ(ws.field(amount).look(), Look::Result) << amount;
+    }
+    EXPECT_TRUE(ws.field("edtEccDownPaymentPercent").enabled());
+    EXPECT_TRUE(ws.field("edtECCIncome").enabled());
+    EXPECT_FALSE(ws.control("btnLockDownPayment").visible());
     EXPECT_TRUE(ui.focused.empty());
 }
 
