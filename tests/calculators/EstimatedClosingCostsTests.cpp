@@ -1,5 +1,6 @@
 #include "calculators/CalculatorSet.h"
 #include "calculators/EstimatedClosingCosts.h"
+#include "calculators/Session.h"
 #include "loanmath/Numeric.h"
 #include "support/PageDriver.h"
 #include "support/RecordingUi.h"
@@ -557,6 +558,29 @@ TEST(ClosingCostsSet, ThisResetRunsOnTheShownPage) {
     ws.showPage(kPage);
     set.ResetThisCalculator(1);
     EXPECT_EQ(trimmed(ws.field("edtEccCMonthlyPayment")), "$1,084.81");
+}
+
+// The ratios and premium rates loaded at start-up are the ones the page uses.
+TEST(ClosingCostsSession, UsesTheRatiosAndRatesOfTheDefaultsFile) {
+    const fs::path folder =
+        fs::temp_directory_path() / ("kelvarin-ecc-s-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder);
+    std::ofstream(folder / "ZELK.INI", std::ios::binary)
+        << "[Ratios]\r\nHRatio=33.5\r\nDRatio=45\r\n[PmiValues]\r\nPmip308085=0.0045\r\n";
+    testing::RecordingUi ui;
+    Session session(workspace::RegionalSettings::unitedStates(), ui);
+    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), 6, 2026);
+    fs::remove_all(folder);
+
+    auto& ws = session.workspace();
+    ws.showPage(kPage);
+    session.calculators().handlers().enter(kPage);
+    EXPECT_EQ(trimmed(ws.field("edtEccHousingRatio")), "34");
+    EXPECT_EQ(trimmed(ws.field("edtEccDebtRatio")), "45");
+    ws.field("edtEccTerm").writeWhole(30);
+    ws.field("edtEccDownPaymentPercent").writeFloat(15);
+    session.calculators().estimatedClosingCosts().CalcECC();
+    EXPECT_EQ(trimmed(ws.field("edtPMIPercent")), "0.0045%");
 }
 
 // ---- Panels and the defaults file ----
