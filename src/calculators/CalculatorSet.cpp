@@ -11,6 +11,11 @@ CalculatorSet::CalculatorSet(CalculatorContext context)
     m_closingCosts.registerHandlers(m_handlers);
 }
 
+bool CalculatorSet::isBuilt(std::string_view pageName) const {
+    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier" ||
+           pageName == "pgEstimatedClosingCosts";
+}
+
 bool CalculatorSet::resetPage(std::string_view pageName) {
     if (pageName == "pgQuickCalculators")
         m_quick.ResetQuickCalculators();
@@ -42,4 +47,10 @@ void CalculatorSet::ResetAllToZero() {
     m_qualifier.ResetMortgageQualifier();
 }
 
-}  // namespace kelvarin::calculators
+// The schedule pages and the loan spread page join here as their modules come.
+void CalculatorSet::CreatePrepaymentList() {}
+void CalculatorSet::ResetAmortizationSchedules() {}
+void CalculatorSet::ResetPrepaymentCalculator() {}
+void CalculatorSet::rebuildLoanSpread() {}
+
+} // namespace kelvarin::calculators

@@ -11,7 +11,7 @@
 namespace kelvarin::calculators {
 
 // All calculator modules of the workspace and their named handlers. The window and the
-// headless page driver both run the program through one of these.
+// headless page driver both run the program through one of these (inside a Session).
 class CalculatorSet {
 public:
     explicit CalculatorSet(CalculatorContext context);
@@ -25,8 +25,10 @@ public:
     MortgageQualifier& mortgageQualifier() { return m_qualifier; }
     EstimatedClosingCosts& estimatedClosingCosts() { return m_closingCosts; }
 
+    // Whether a calculator module runs the page (the main menu has none).
+    bool isBuilt(std::string_view pageName) const;
     // Runs the page reset of a page with the set chosen by ValueSet; false when the page
-    // has none (yet).
+    // has none.
     bool resetPage(std::string_view pageName);
     // The reset menu's "THIS" commands: ValueSet := valueSet (0 zero, 1 samples), then the page
     // reset of the shown page (none on the main menu).
@@ -36,6 +38,13 @@ public:
     // every page's zero set without moving the focus.
     void ResetAllToZero();
 
+    // Start-up steps of the schedule pages and the error handler's rebuild of the loan spread
+    // grid (CleanGrid, then ChooseLoanSpreadCalculator).
+    void CreatePrepaymentList();
+    void ResetAmortizationSchedules();
+    void ResetPrepaymentCalculator();
+    void rebuildLoanSpread();
+
 private:
     CalculatorContext m_ctx;
     HandlerTable m_handlers;
@@ -44,4 +53,4 @@ private:
     EstimatedClosingCosts m_closingCosts;
 };
 
-}  // namespace kelvarin::calculators
+} // namespace kelvarin::calculators

@@ -448,7 +448,7 @@ void EstimatedClosingCosts::btnClosePnlClosingClick() {
     for (const char* item : kClosingCostItems)
         total += ws.field(item).readFloat();
 
-    if (m_defaults) {
+    if (savesDefaults()) {
         workspace::DefaultsChanges changes;
         for (const FeeItem& item : kFees)
             changes.setNumber("ClosingCosts", item.key, ws.field(item.field).readFloat());
@@ -479,7 +479,7 @@ void EstimatedClosingCosts::btnClosePnlEscrowClick() {
     for (const char* item : kEscrowItems)
         total += ws.field(item).readFloat();
 
-    if (m_defaults) {
+    if (savesDefaults()) {
         workspace::DefaultsChanges changes;
         for (const CountItem& item : kCounts)
             changes.setWhole("Escrows", item.key, ws.field(item.field).readWhole());

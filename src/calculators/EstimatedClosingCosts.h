@@ -35,9 +35,14 @@ public:
     EstimatedClosingCosts(const EstimatedClosingCosts&) = delete;
     EstimatedClosingCosts& operator=(const EstimatedClosingCosts&) = delete;
 
-    // The defaults file the panels read their fees from and write back to; none (nullptr)
-    // reads as a missing file, and closing a panel then writes nothing.
-    void setDefaultsFile(workspace::DefaultsFile* file) { m_defaults = file; }
+    // The defaults file the panels read their fees from and write back to when saveChanges (a
+    // headless run may only read it); none (nullptr) reads as a missing file. Closing a panel
+    // writes nothing when there is no file or saving is off.
+    void setDefaultsFile(workspace::DefaultsFile* file, bool saveChanges = true) {
+        m_defaults = file;
+        m_saveDefaults = saveChanges;
+    }
+    bool savesDefaults() const { return m_defaults && m_saveDefaults; }
 
     // Run on leaving any field of the page or its panels, on entering the page and by the
     // page reset. No guard of its own: a calculation error ends it at the failing step.
@@ -108,6 +113,7 @@ private:
     CalculatorContext m_ctx;
     std::unique_ptr<Fields> m_fields;
     workspace::DefaultsFile* m_defaults = nullptr;
+    bool m_saveDefaults = true;
     bool m_purchasePriceLocked = true;
     bool m_downPaymentLocked = true;
     bool m_loanAmountLocked = true;

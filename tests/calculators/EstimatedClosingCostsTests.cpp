@@ -569,7 +569,7 @@ TEST(ClosingCostsSession, UsesTheRatiosAndRatesOfTheDefaultsFile) {
         << "[Ratios]\r\nHRatio=33.5\r\nDRatio=45\r\n[PmiValues]\r\nPmip308085=0.0045\r\n";
     testing::RecordingUi ui;
     Session session(workspace::RegionalSettings::unitedStates(), ui);
-    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), 6, 2026);
+    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), {2026, 6});
     fs::remove_all(folder);
 
     auto& ws = session.workspace();
