@@ -5,13 +5,15 @@
 namespace kelvarin::calculators {
 
 CalculatorSet::CalculatorSet(CalculatorContext context)
-    : m_ctx(context), m_quick(context), m_qualifier(context) {
+    : m_ctx(context), m_quick(context), m_qualifier(context), m_closingCosts(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
+    m_closingCosts.registerHandlers(m_handlers);
 }
 
 bool CalculatorSet::isBuilt(std::string_view pageName) const {
-    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier";
+    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier" ||
+           pageName == "pgEstimatedClosingCosts";
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -19,6 +21,8 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
         m_quick.ResetQuickCalculators();
     else if (pageName == "pgMortgageQualifier")
         m_qualifier.ResetMortgageQualifier();
+    else if (pageName == "pgEstimatedClosingCosts")
+        m_closingCosts.ResetEstimatedClosingCosts();
     else
         return false;
     return true;
@@ -39,6 +43,7 @@ void CalculatorSet::ResetAllToZero() {
     state.ScheduleStartMonth = 1;
     state.ScheduleStartYear = state.CurrentYear;
     m_quick.ResetQuickCalculators(false);
+    m_closingCosts.resetForAllZero();
     m_qualifier.ResetMortgageQualifier();
 }
 
