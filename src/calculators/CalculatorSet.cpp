@@ -4,9 +4,14 @@
 
 namespace kelvarin::calculators {
 
-CalculatorSet::CalculatorSet(CalculatorContext context) : m_ctx(context), m_quick(context), m_qualifier(context) {
+CalculatorSet::CalculatorSet(CalculatorContext context)
+    : m_ctx(context), m_quick(context), m_qualifier(context), m_rentVsBuy(context), m_biweekly(context),
+      m_sellersProceeds(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
+    m_rentVsBuy.registerHandlers(m_handlers);
+    m_biweekly.registerHandlers(m_handlers);
+    m_sellersProceeds.registerHandlers(m_handlers);
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -14,6 +19,12 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
         m_quick.ResetQuickCalculators();
     else if (pageName == "pgMortgageQualifier")
         m_qualifier.ResetMortgageQualifier();
+    else if (pageName == "pgRentVsBuyCalculator")
+        m_rentVsBuy.ResetRentVsBuy();
+    else if (pageName == "pgBiweeklyPaymentCalculator")
+        m_biweekly.ResetBiweeklyPayments();
+    else if (pageName == "pgHomesellersProceedsCalculator")
+        m_sellersProceeds.ResetHomeSellersProceeds();
     else
         return false;
     return true;
@@ -34,6 +45,9 @@ void CalculatorSet::ResetAllToZero() {
     state.ScheduleStartMonth = 1;
     state.ScheduleStartYear = state.CurrentYear;
     m_quick.ResetQuickCalculators(false);
+    m_rentVsBuy.ResetRentVsBuy(false);
+    m_biweekly.ResetBiweeklyPayments(false);
+    m_sellersProceeds.ResetHomeSellersProceeds(false);
     m_qualifier.ResetMortgageQualifier();
 }
 

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "BiweeklyPayments.h"
 #include "CalculatorContext.h"
 #include "HandlerTable.h"
+#include "HomeSellersProceeds.h"
 #include "MortgageQualifier.h"
 #include "QuickCalculators.h"
+#include "RentVsBuy.h"
 
 #include <string_view>
 
@@ -22,6 +25,9 @@ public:
 
     QuickCalculators& quickCalculators() { return m_quick; }
     MortgageQualifier& mortgageQualifier() { return m_qualifier; }
+    RentVsBuy& rentVsBuy() { return m_rentVsBuy; }
+    BiweeklyPayments& biweeklyPayments() { return m_biweekly; }
+    HomeSellersProceeds& homeSellersProceeds() { return m_sellersProceeds; }
 
     // Runs the page reset of a page with the set chosen by ValueSet; false when the page
     // has none (yet).
@@ -39,6 +45,9 @@ private:
     HandlerTable m_handlers;
     QuickCalculators m_quick;
     MortgageQualifier m_qualifier;
+    RentVsBuy m_rentVsBuy;
+    BiweeklyPayments m_biweekly;
+    HomeSellersProceeds m_sellersProceeds;
 };
 
 }  // namespace kelvarin::calculators

@@ -13,6 +13,12 @@ std::span<const ValueSetEntry> valueSetOf(std::string_view pageName) {
         return valuesets::quickCalculators();
     if (pageName == "pgMortgageQualifier")
         return valuesets::mortgageQualifier();
+    if (pageName == "pgRentVsBuyCalculator")
+        return valuesets::rentVsBuy();
+    if (pageName == "pgBiweeklyPaymentCalculator")
+        return valuesets::biweeklyPayments();
+    if (pageName == "pgHomesellersProceedsCalculator")
+        return valuesets::homeSellersProceeds();
     return {};
 }
 

@@ -6,5 +6,8 @@ namespace kelvarin::workspace::valuesets {
 
 std::span<const ValueSetEntry> quickCalculators();
 std::span<const ValueSetEntry> mortgageQualifier();
+std::span<const ValueSetEntry> rentVsBuy();
+std::span<const ValueSetEntry> biweeklyPayments();
+std::span<const ValueSetEntry> homeSellersProceeds();
 
 }  // namespace kelvarin::workspace::valuesets
