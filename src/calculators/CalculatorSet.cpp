@@ -14,6 +14,12 @@ CalculatorSet::CalculatorSet(CalculatorContext context)
     m_sellersProceeds.registerHandlers(m_handlers);
 }
 
+bool CalculatorSet::isBuilt(std::string_view pageName) const {
+    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier" ||
+           pageName == "pgRentVsBuyCalculator" || pageName == "pgBiweeklyPaymentCalculator" ||
+           pageName == "pgHomesellersProceedsCalculator";
+}
+
 bool CalculatorSet::resetPage(std::string_view pageName) {
     if (pageName == "pgQuickCalculators")
         m_quick.ResetQuickCalculators();
@@ -51,4 +57,10 @@ void CalculatorSet::ResetAllToZero() {
     m_qualifier.ResetMortgageQualifier();
 }
 
-}  // namespace kelvarin::calculators
+// The schedule pages and the loan spread page join here as their modules come.
+void CalculatorSet::CreatePrepaymentList() {}
+void CalculatorSet::ResetAmortizationSchedules() {}
+void CalculatorSet::ResetPrepaymentCalculator() {}
+void CalculatorSet::rebuildLoanSpread() {}
+
+} // namespace kelvarin::calculators

@@ -17,7 +17,7 @@ protected:
     RentBiweeklySellersSession() {
         session.start(workspace::DefaultsFile(std::filesystem::temp_directory_path() /
                                               "kelvarin-no-such-folder" / "ZELK.INI"),
-                      10, 2026);
+                      {2026, 10});
     }
     workspace::Workspace& ws() { return session.workspace(); }
     void type(std::string_view field, std::string_view text) {
