@@ -48,10 +48,10 @@ std::vector<std::string> with(std::vector<std::string> args, const std::vector<s
 
 // Sales price 100,000, taxes 580, transfer tax 2 %, commission 5,000, fees 750; the month is
 // chosen first because the page starts with the current month.
-std::vector<std::string> sellersSample(const std::string& month) {
+std::vector<std::string> sellersSample(const std::string& monthStep) {
     return {"page",
             "pgHomesellersProceedsCalculator",
-            "choose:cbHSPClosingMonth=" + month,
+            monthStep,
             "edtHSPHouseSalesPrice=100000",
             "edtHSPPropertyTaxes=580",
             "edtHSPTransferTaxPercent=2",
@@ -100,19 +100,39 @@ INSTANTIATE_TEST_SUITE_P(
                   "edtMortgageInterest=999.9999", "edtMortgagePeriods=-1200"},
                  {"edtMortgageAmount=0", "edtMortgageInterest=0", "edtMortgagePeriods=0"}},
         PageCase{"sellers_july",
-                 sellersSample("6"),
+                 sellersSample("choose:cbHSPClosingMonth=6"),
                  {"edtHSPPropertyTaxesPaid=338.33", "edtHSPTransferTaxesPaid=2000", "edtHSPCosts=8088.33",
                   "edtHSPNetGain=91911.67"}},
         PageCase{"sellers_january",
-                 sellersSample("0"),
+                 sellersSample("choose:cbHSPClosingMonth=0"),
                  {"edtHSPPropertyTaxesPaid=48.33", "edtHSPCosts=7798.33", "edtHSPNetGain=92201.67"}},
         PageCase{"sellers_december",
-                 sellersSample("11"),
+                 sellersSample("choose:cbHSPClosingMonth=11"),
                  {"edtHSPPropertyTaxesPaid=580", "edtHSPCosts=8330", "edtHSPNetGain=91670"}},
-        PageCase{"sellers_loans_above_the_price",
-                 with(sellersSample("6"), {"edtHSPFirstLoanBalance=80000", "edtHSPSecondLoanBalance=20000",
-                                           "edtHSPOtherLoans=10000"}),
-                 {"edtHSPCosts=118088.33", "edtHSPNetGain=-18088.33"}}),
+        PageCase{
+            "sellers_loans_above_the_price",
+            with(sellersSample("choose:cbHSPClosingMonth=6"),
+                 {"edtHSPFirstLoanBalance=80000", "edtHSPSecondLoanBalance=20000", "edtHSPOtherLoans=10000"}),
+            {"edtHSPCosts=118088.33", "edtHSPNetGain=-18088.33"}},
+        PageCase{"sellers_typed_month_name",
+                 sellersSample("text:cbHSPClosingMonth=September"),
+                 {"edtHSPPropertyTaxesPaid=435", "edtHSPNetGain=91815"}},
+        // Any other typed text puts the box to January at once.
+        PageCase{"sellers_typed_other_text",
+                 sellersSample("text:cbHSPClosingMonth=Sep"),
+                 {"edtHSPPropertyTaxesPaid=48.33", "edtHSPNetGain=92201.67"}}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// 300 years of 999.9999 % appreciation overflow: the error handler reports it, the fields
+// written before the failing step keep their new values, and the run ends with status 3.
+TEST(RentBiweeklySellersPageErrors, RentVsBuyOverflowIsReported) {
+    const auto outcome = RunCalc(with(
+        kRentVsBuySample, {"edtRVBRentIncrease=0", "edtRVBPropertyAppreciation=999.9999", "edtRVBTerm=300"}));
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_EQ(
+        outcome.err.rfind("Valid results cannot be calculated using\nthe variables you have entered.", 0), 0u)
+        << outcome.err;
+    EXPECT_NE(outcome.out.find("\nedtRVBRentSpent=3420000\n"), std::string::npos) << outcome.out;
+}
 
 } // namespace
