@@ -39,9 +39,8 @@ int HomeSellersProceeds::monthNumber(std::string_view text) {
 }
 
 void HomeSellersProceeds::setMonthText(std::string text) {
-    workspace::Choice& box = m_ctx.ws.choice(kMonthBox);
-    box.index = monthNumber(text) - 1;
-    box.text = std::move(text);
+    const int index = monthNumber(text) - 1;
+    m_ctx.ws.choice(kMonthBox).set(index, std::move(text));
 }
 
 void HomeSellersProceeds::cbHSPClosingMonthChange(int index) {

@@ -1,8 +1,11 @@
 #include "PageRegistry.h"
 
+#include "BiweeklyPaymentsPage.h"
+#include "HomeSellersProceedsPage.h"
 #include "MenuPage.h"
 #include "MortgageQualifierPage.h"
 #include "QuickCalculatorsPage.h"
+#include "RentVsBuyPage.h"
 
 #include <map>
 
@@ -22,6 +25,9 @@ const std::map<std::string_view, Factory>& factories() {
         {"pgMenu", make<MenuPage>},
         {"pgQuickCalculators", make<QuickCalculatorsPage>},
         {"pgMortgageQualifier", make<MortgageQualifierPage>},
+        {"pgRentVsBuyCalculator", make<RentVsBuyPage>},
+        {"pgBiweeklyPaymentCalculator", make<BiweeklyPaymentsPage>},
+        {"pgHomesellersProceedsCalculator", make<HomeSellersProceedsPage>},
     };
     return table;
 }
