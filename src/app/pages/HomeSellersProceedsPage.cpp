@@ -11,13 +11,16 @@ namespace {
 constexpr int kMoneyWidth = 108; // '$#,###,###,###.##'
 constexpr int kTop = 62, kRowPitch = 29;
 
-// Left column: label, field, and a note beside the taxes; right column: label and field.
-constexpr int kLeftLabelX = 8, kLeftLabelWidth = 116;
-constexpr int kLeftFieldX = kLeftLabelX + kLeftLabelWidth + 6;
-constexpr int kNoteX = kLeftFieldX + kMoneyWidth + 6, kNoteWidth = 104;
-constexpr int kRightLabelX = kNoteX + kNoteWidth + 6;
+// Left column: label, field, and a note beside the taxes; right column: label and field. Labels
+// stand kGap from their fields, the narrowest spacing that keeps "Mortgage Prepayment" on a line.
+constexpr int kGap = 4;
+constexpr int kLeftLabelX = 8, kLeftLabelWidth = 114;
+constexpr int kLeftFieldX = kLeftLabelX + kLeftLabelWidth + kGap;
+constexpr int kNoteX = kLeftFieldX + kMoneyWidth + kGap, kNoteWidth = 104;
+constexpr int kRightLabelX = kNoteX + kNoteWidth + kGap;
 constexpr int kRightFieldX = 579 - kMoneyWidth;
-constexpr int kRightLabelWidth = kRightFieldX - 6 - kRightLabelX;
+constexpr int kRightLabelWidth = kRightFieldX - kGap - kRightLabelX;
+static_assert(kRightLabelWidth >= 120, "room for the right column's captions");
 } // namespace
 
 HomeSellersProceedsPage::HomeSellersProceedsPage(const workspace::PageInfo& info, PageContext& context,

@@ -106,7 +106,8 @@ QPushButton* Page::addButton(std::string_view controlName, const QString& captio
 ChoiceBox* Page::addDropDown(std::string_view choiceName, const QRect& geometry, QWidget* parent) {
     auto& choice = ws().choice(choiceName);
     if (choice.page != m_info.name)
-        throw std::logic_error("choice " + std::string(choiceName) + " is not on " + std::string(m_info.name));
+        throw std::logic_error("choice " + std::string(choiceName) + " is not on " +
+                               std::string(m_info.name));
     const std::string name(choiceName);
     if (!m_context.session.handlers().hasChoice(name))
         throw std::logic_error("no choice handler for " + name);
