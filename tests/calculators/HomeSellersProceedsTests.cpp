@@ -194,12 +194,12 @@ TEST(HomeSellersProceedsRegional, LocalMonthNameCountsAsNoMonthUntilTheBoxChange
     ASSERT_EQ(ws.choice(kMonthBox).text, "Juli");
     EXPECT_EQ(ws.choice(kMonthBox).index, -1);
     testing::typeAndLeave(ws, handlers, "edtHSPOtherFees", "750");
-    EXPECT_EQ(trimmed(ws.field("edtHSPPropertyTaxesPaid")), "0,00 \u20AC");
-    EXPECT_EQ(trimmed(ws.field("edtHSPNetGain")), "92.250,00 \u20AC");
+    EXPECT_EQ(trimmed(ws.field("edtHSPPropertyTaxesPaid")), "\u20AC 0,00");
+    EXPECT_EQ(trimmed(ws.field("edtHSPNetGain")), "\u20AC 92.250,00");
 
     handlers.choose(kMonthBox, -1);
     EXPECT_EQ(ws.choice(kMonthBox).text, "January");
-    EXPECT_EQ(trimmed(ws.field("edtHSPPropertyTaxesPaid")), "48,33 \u20AC");
+    EXPECT_EQ(trimmed(ws.field("edtHSPPropertyTaxesPaid")), "\u20AC 48,33");
 }
 
 } // namespace
