@@ -5,15 +5,20 @@
 namespace kelvarin::calculators {
 
 CalculatorSet::CalculatorSet(CalculatorContext context)
-    : m_ctx(context), m_quick(context), m_qualifier(context), m_closingCosts(context) {
+    : m_ctx(context), m_quick(context), m_qualifier(context), m_closingCosts(context), m_rentVsBuy(context),
+      m_biweekly(context), m_sellersProceeds(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
     m_closingCosts.registerHandlers(m_handlers);
+    m_rentVsBuy.registerHandlers(m_handlers);
+    m_biweekly.registerHandlers(m_handlers);
+    m_sellersProceeds.registerHandlers(m_handlers);
 }
 
 bool CalculatorSet::isBuilt(std::string_view pageName) const {
     return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier" ||
-           pageName == "pgEstimatedClosingCosts";
+           pageName == "pgEstimatedClosingCosts" || pageName == "pgRentVsBuyCalculator" || pageName == "pgBiweeklyPaymentCalculator" ||
+           pageName == "pgHomesellersProceedsCalculator";
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -23,6 +28,12 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
         m_qualifier.ResetMortgageQualifier();
     else if (pageName == "pgEstimatedClosingCosts")
         m_closingCosts.ResetEstimatedClosingCosts();
+    else if (pageName == "pgRentVsBuyCalculator")
+        m_rentVsBuy.ResetRentVsBuy();
+    else if (pageName == "pgBiweeklyPaymentCalculator")
+        m_biweekly.ResetBiweeklyPayments();
+    else if (pageName == "pgHomesellersProceedsCalculator")
+        m_sellersProceeds.ResetHomeSellersProceeds();
     else
         return false;
     return true;
@@ -44,6 +55,9 @@ void CalculatorSet::ResetAllToZero() {
     state.ScheduleStartYear = state.CurrentYear;
     m_quick.ResetQuickCalculators(false);
     m_closingCosts.resetForAllZero();
+    m_rentVsBuy.ResetRentVsBuy(false);
+    m_biweekly.ResetBiweeklyPayments(false);
+    m_sellersProceeds.ResetHomeSellersProceeds(false);
     m_qualifier.ResetMortgageQualifier();
 }
 

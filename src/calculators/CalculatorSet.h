@@ -1,10 +1,13 @@
 #pragma once
 
+#include "BiweeklyPayments.h"
 #include "CalculatorContext.h"
 #include "EstimatedClosingCosts.h"
 #include "HandlerTable.h"
+#include "HomeSellersProceeds.h"
 #include "MortgageQualifier.h"
 #include "QuickCalculators.h"
+#include "RentVsBuy.h"
 
 #include <string_view>
 
@@ -24,6 +27,9 @@ public:
     QuickCalculators& quickCalculators() { return m_quick; }
     MortgageQualifier& mortgageQualifier() { return m_qualifier; }
     EstimatedClosingCosts& estimatedClosingCosts() { return m_closingCosts; }
+    RentVsBuy& rentVsBuy() { return m_rentVsBuy; }
+    BiweeklyPayments& biweeklyPayments() { return m_biweekly; }
+    HomeSellersProceeds& homeSellersProceeds() { return m_sellersProceeds; }
 
     // Whether a calculator module runs the page (the main menu has none).
     bool isBuilt(std::string_view pageName) const;
@@ -51,6 +57,9 @@ private:
     QuickCalculators m_quick;
     MortgageQualifier m_qualifier;
     EstimatedClosingCosts m_closingCosts;
+    RentVsBuy m_rentVsBuy;
+    BiweeklyPayments m_biweekly;
+    HomeSellersProceeds m_sellersProceeds;
 };
 
 } // namespace kelvarin::calculators

@@ -1,9 +1,12 @@
 #include "PageRegistry.h"
 
 #include "EstimatedClosingCostsPage.h"
+#include "BiweeklyPaymentsPage.h"
+#include "HomeSellersProceedsPage.h"
 #include "MenuPage.h"
 #include "MortgageQualifierPage.h"
 #include "QuickCalculatorsPage.h"
+#include "RentVsBuyPage.h"
 
 #include <map>
 
@@ -24,6 +27,9 @@ const std::map<std::string_view, Factory>& factories() {
         {"pgQuickCalculators", make<QuickCalculatorsPage>},
         {"pgMortgageQualifier", make<MortgageQualifierPage>},
         {"pgEstimatedClosingCosts", make<EstimatedClosingCostsPage>},
+        {"pgRentVsBuyCalculator", make<RentVsBuyPage>},
+        {"pgBiweeklyPaymentCalculator", make<BiweeklyPaymentsPage>},
+        {"pgHomesellersProceedsCalculator", make<HomeSellersProceedsPage>},
     };
     return table;
 }

@@ -7,5 +7,8 @@ namespace kelvarin::workspace::valuesets {
 std::span<const ValueSetEntry> quickCalculators();
 std::span<const ValueSetEntry> mortgageQualifier();
 std::span<const ValueSetEntry> estimatedClosingCosts();
+std::span<const ValueSetEntry> rentVsBuy();
+std::span<const ValueSetEntry> biweeklyPayments();
+std::span<const ValueSetEntry> homeSellersProceeds();
 
 }  // namespace kelvarin::workspace::valuesets
