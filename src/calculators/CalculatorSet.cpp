@@ -4,9 +4,12 @@
 
 namespace kelvarin::calculators {
 
-CalculatorSet::CalculatorSet(CalculatorContext context) : m_ctx(context), m_quick(context), m_qualifier(context) {
+CalculatorSet::CalculatorSet(CalculatorContext context)
+    : m_ctx(context), m_quick(context), m_qualifier(context), m_refinancing(context), m_loanSpread(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
+    m_refinancing.registerHandlers(m_handlers);
+    m_loanSpread.registerHandlers(m_handlers);
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -14,6 +17,10 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
         m_quick.ResetQuickCalculators();
     else if (pageName == "pgMortgageQualifier")
         m_qualifier.ResetMortgageQualifier();
+    else if (pageName == "pgRefinancingCalculator")
+        m_refinancing.ResetRefinancing();
+    else if (pageName == "pgLoanSpreadCalculator")
+        m_loanSpread.ResetLoanSpread();
     else
         return false;
     return true;
@@ -34,7 +41,11 @@ void CalculatorSet::ResetAllToZero() {
     state.ScheduleStartMonth = 1;
     state.ScheduleStartYear = state.CurrentYear;
     m_quick.ResetQuickCalculators(false);
+    m_refinancing.ResetRefinancing();
+    m_loanSpread.ResetToZeroFields();
     m_qualifier.ResetMortgageQualifier();
+    if (m_ctx.ws.shownPage() == LoanSpreadCalculator::kPage)
+        m_loanSpread.ChooseLoanSpreadCalculator();
 }
 
 }  // namespace kelvarin::calculators

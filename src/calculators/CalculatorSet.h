@@ -2,8 +2,10 @@
 
 #include "CalculatorContext.h"
 #include "HandlerTable.h"
+#include "LoanSpreadCalculator.h"
 #include "MortgageQualifier.h"
 #include "QuickCalculators.h"
+#include "RefinancingCalculator.h"
 
 #include <string_view>
 
@@ -22,6 +24,8 @@ public:
 
     QuickCalculators& quickCalculators() { return m_quick; }
     MortgageQualifier& mortgageQualifier() { return m_qualifier; }
+    RefinancingCalculator& refinancing() { return m_refinancing; }
+    LoanSpreadCalculator& loanSpread() { return m_loanSpread; }
 
     // Runs the page reset of a page with the set chosen by ValueSet; false when the page
     // has none (yet).
@@ -39,6 +43,8 @@ private:
     HandlerTable m_handlers;
     QuickCalculators m_quick;
     MortgageQualifier m_qualifier;
+    RefinancingCalculator m_refinancing;
+    LoanSpreadCalculator m_loanSpread;
 };
 
 }  // namespace kelvarin::calculators

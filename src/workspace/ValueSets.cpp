@@ -13,6 +13,10 @@ std::span<const ValueSetEntry> valueSetOf(std::string_view pageName) {
         return valuesets::quickCalculators();
     if (pageName == "pgMortgageQualifier")
         return valuesets::mortgageQualifier();
+    if (pageName == "pgRefinancingCalculator")
+        return valuesets::refinancing();
+    if (pageName == "pgLoanSpreadCalculator")
+        return valuesets::loanSpread();
     return {};
 }
 

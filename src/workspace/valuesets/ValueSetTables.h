@@ -6,5 +6,7 @@ namespace kelvarin::workspace::valuesets {
 
 std::span<const ValueSetEntry> quickCalculators();
 std::span<const ValueSetEntry> mortgageQualifier();
+std::span<const ValueSetEntry> refinancing();
+std::span<const ValueSetEntry> loanSpread();
 
 }  // namespace kelvarin::workspace::valuesets
