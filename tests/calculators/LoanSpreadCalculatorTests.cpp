@@ -328,6 +328,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, LoanSpreadSetup,
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(LoanSpreadTest, StartsLookingLikePaymentModeWithPaymentStillEditable) {
+    set.ResetAllToZero();  // as at start-up: rgCalculate is already on its first item
     const auto& payment = ws.field("edtPayment");
     EXPECT_EQ(payment.look(), Look::Result);
     EXPECT_FALSE(payment.tabStop());
