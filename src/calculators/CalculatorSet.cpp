@@ -12,6 +12,11 @@ CalculatorSet::CalculatorSet(CalculatorContext context)
     m_loanSpread.registerHandlers(m_handlers);
 }
 
+bool CalculatorSet::isBuilt(std::string_view pageName) const {
+    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier" ||
+           pageName == "pgRefinancingCalculator" || pageName == "pgLoanSpreadCalculator";
+}
+
 bool CalculatorSet::resetPage(std::string_view pageName) {
     if (pageName == "pgQuickCalculators")
         m_quick.ResetQuickCalculators();
@@ -48,4 +53,14 @@ void CalculatorSet::ResetAllToZero() {
         m_loanSpread.ChooseLoanSpreadCalculator();
 }
 
-}  // namespace kelvarin::calculators
+// The schedule pages join here as their modules come.
+void CalculatorSet::CreatePrepaymentList() {}
+void CalculatorSet::ResetAmortizationSchedules() {}
+void CalculatorSet::ResetPrepaymentCalculator() {}
+
+void CalculatorSet::rebuildLoanSpread() {
+    m_loanSpread.CleanGrid();
+    m_loanSpread.ChooseLoanSpreadCalculator();
+}
+
+} // namespace kelvarin::calculators

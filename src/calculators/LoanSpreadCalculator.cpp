@@ -422,22 +422,4 @@ void LoanSpreadCalculator::enter() {
     m_ctx.ui.focus(m_ctx.ws.choice("rgCalculate").index == 1 ? "edtPayment" : "edtLoan");
 }
 
-bool LoanSpreadCalculator::repairAfterError() {
-    auto& ws = m_ctx.ws;
-    if (pageShown()) {
-        ws.field("edtLoan").writeFloat(100000);
-        ws.field("edtInterest").writeFloat(8.75);
-        ws.field("edtTerm").writeWhole(360);
-        ws.field("edtPayment").writeFloat(786.7);
-        m_ctx.ui.focus("edtLoan");
-    }
-    try {
-        CleanGrid();
-        ChooseLoanSpreadCalculator();
-    } catch (const CalcError&) {
-        return false;
-    }
-    return true;
-}
-
 } // namespace kelvarin::calculators

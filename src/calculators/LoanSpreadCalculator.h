@@ -49,11 +49,6 @@ public:
     void selectCalculate(int item);
     // Entering the page: a new fill, then the focus (edtPayment in the loan amount mode, else edtLoan).
     void enter();
-    // The application-wide handler's repair after a calculation error: on this page the entered
-    // values go back to 100000, 8.75, 360 and 786.7 with the focus in edtLoan; on any page the grid
-    // is cleaned and refilled. A calculation error in that refill ends it quietly (false), so that
-    // the repair never raises the error it repairs.
-    bool repairAfterError();
 
     std::int32_t LSCMode() const { return m_mode; }
     // The step groups shown in the left and right slot under lblLeft and lblRight; the third is hidden.

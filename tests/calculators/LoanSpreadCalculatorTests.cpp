@@ -1,4 +1,5 @@
 #include "calculators/CalculatorSet.h"
+#include "calculators/ErrorHandler.h"
 #include "loanmath/Numeric.h"
 #include "support/PageDriver.h"
 #include "support/RecordingUi.h"
@@ -58,6 +59,7 @@ protected:
     testing::RecordingUi ui;
     workspace::HeldValues held;
     CalculatorSet set{{ws, ui, held}};
+    ErrorHandler errors{ws, ui, set};
 };
 
 TEST_F(LoanSpreadTest, SampleLoanInPaymentMode) {
@@ -518,10 +520,12 @@ TEST_F(LoanSpreadTest, CalculationErrorLeavesEarlierTextsAndTheRepairRebuilds) {
     // A periodic rate near -100 % over 1000 months: (1 + r)^-n is beyond the double range.
     EXPECT_THROW(type("edtTerm", "1000"), loanmath::CalcError);
     EXPECT_EQ(cell(1, 0), "  -1000.5%"); // axis labels come before the cells
+    EXPECT_EQ(cell(1, 1), " $0.00");     // the cells of the last good fill
     EXPECT_EQ(shown("edtPayment"), "$0.00");
 
     ui.focused.clear();
-    EXPECT_TRUE(page().repairAfterError());
+    EXPECT_FALSE(errors.dispatch([&] { type("edtTerm", "1000"); }));
+    ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(shown("edtLoan"), "$100,000.00");
     EXPECT_EQ(shown("edtInterest"), "8.7500%");
     EXPECT_EQ(shown("edtTerm"), "360");
@@ -530,20 +534,26 @@ TEST_F(LoanSpreadTest, CalculationErrorLeavesEarlierTextsAndTheRepairRebuilds) {
     EXPECT_EQ(cell(0, 0), " Loan / Rate");
 }
 
-TEST_F(LoanSpreadTest, RepairFromAnotherPageRebuildsWithoutRaisingAgain) {
+// On another page the grid is rebuilt from the loan spread fields as they are; a rebuild that
+// fails in turn is dropped and shows no second message.
+TEST_F(LoanSpreadTest, RepairFromAnotherPageRebuildsTheGridAsItIs) {
     typeSample();
+    handlers().choose("rgCalculate", 2);
     ws.showPage("pgMortgageQualifier");
-    ws.field("edtInterest").writeFloat(-999);
-    ws.field("edtTerm").writeWhole(1000);
+    ws.field("edtPayment").writeFloat(786.7);
     ui.focused.clear();
-    EXPECT_FALSE(page().repairAfterError());
-    EXPECT_EQ(shown("edtInterest"), "-999.0000%"); // only the loan spread page gets its values back
+    EXPECT_FALSE(errors.dispatch([] { loanmath::Div(1, 0, "test"); }));
+    EXPECT_EQ(cell(0, 0), " Loan / Pmt");
+    EXPECT_EQ(cell(4, 6), " 8.750%");
     EXPECT_TRUE(ui.focused.empty());
 
-    ws.field("edtInterest").writeFloat(8.75);
-    ws.field("edtTerm").writeWhole(360);
-    EXPECT_TRUE(page().repairAfterError());
-    EXPECT_EQ(cell(4, 6), " $786.70");
+    handlers().choose("rgCalculate", 0);
+    ws.field("edtInterest").writeFloat(-999);
+    ws.field("edtTerm").writeWhole(1000);
+    EXPECT_FALSE(errors.dispatch([] { loanmath::Div(1, 0, "test"); }));
+    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(shown("edtInterest"), "-999.0000%"); // only the loan spread page gets its values back
+    EXPECT_EQ(cell(1, 1), "");                      // cleaned, then the fill stopped at its first cell
 }
 
 TEST_F(LoanSpreadTest, GermanStyleGridTexts) {
