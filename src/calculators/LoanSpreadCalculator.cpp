@@ -111,6 +111,18 @@ double held(Extended x) {
     return loanmath::Held(x, "loan spread");
 }
 
+// Tells the grid's views once the change is over, also when it stopped at a calculation error.
+class GridChange {
+public:
+    explicit GridChange(const TextGrid& grid) : m_grid(grid) {}
+    GridChange(const GridChange&) = delete;
+    GridChange& operator=(const GridChange&) = delete;
+    ~GridChange() { m_grid.changed(); }
+
+private:
+    const TextGrid& m_grid;
+};
+
 template <std::size_t N> double stepOf(const std::array<double, N>& steps, int item) {
     return steps.at(static_cast<std::size_t>(item));
 }
@@ -217,6 +229,7 @@ void LoanSpreadCalculator::markCentre() {
 
 void LoanSpreadCalculator::CleanGrid() {
     TextGrid& grid = m_ctx.ws.grid(kGrid);
+    const GridChange change(grid);
     grid.resize(kRows, kCols);
     grid.clearTexts();
     grid.textColours.clear();
@@ -309,6 +322,7 @@ void LoanSpreadCalculator::fill(int mode) {
             held(colBase + static_cast<Extended>(col - kCentreCol) * colStep);
 
     TextGrid& grid = ws.grid(kGrid);
+    const GridChange change(grid);
     for (int col = 1; col < kCols; ++col) {
         const double value = cols[static_cast<std::size_t>(col)];
         grid.cell(col, 0) = mode <= 1 ? "  " + generalText(value, 5, regional) + "%"
@@ -389,12 +403,17 @@ void LoanSpreadCalculator::fill(int mode) {
 
 void LoanSpreadCalculator::grdLSMouseMove() {
     const int item = m_ctx.ws.choice("rgCalculate").index;
-    if (item >= 0 && item < static_cast<int>(kGridHints.size()))
-        m_ctx.ws.grid(kGrid).hint = kGridHints[static_cast<std::size_t>(item)];
+    TextGrid& grid = m_ctx.ws.grid(kGrid);
+    if (item >= 0 && item < static_cast<int>(kGridHints.size()) &&
+        grid.hint != kGridHints[static_cast<std::size_t>(item)]) {
+        grid.hint = kGridHints[static_cast<std::size_t>(item)];
+        grid.changed();
+    }
 }
 
 void LoanSpreadCalculator::grdLSClick(int col, int row) {
     TextGrid& grid = m_ctx.ws.grid(kGrid);
+    const GridChange change(grid);
     // Only a data cell can be selected; a click on the axis labels selects nothing.
     if (col >= grid.fixedCols && col < grid.colCount() && row >= grid.fixedRows && row < grid.rowCount())
         grid.textColours[{col, row}] = TextGrid::kRed;

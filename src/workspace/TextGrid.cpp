@@ -29,6 +29,20 @@ std::int32_t TextGrid::colour(int col, int row) const {
     return byRow != kNoColour ? byRow : colColours.at(static_cast<std::size_t>(col));
 }
 
+int TextGrid::addObserver(Observer observer) {
+    observers.emplace_back(nextObserverId, std::move(observer));
+    return nextObserverId++;
+}
+
+void TextGrid::removeObserver(int id) {
+    std::erase_if(observers, [id](const auto& entry) { return entry.first == id; });
+}
+
+void TextGrid::changed() const {
+    for (auto told = observers; const auto& [id, observer] : told)
+        observer(*this);
+}
+
 std::int32_t TextGrid::textColour(int col, int row) const {
     const auto it = textColours.find({col, row});
     return it == textColours.end() ? kNoColour : it->second;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
@@ -45,6 +46,17 @@ struct TextGrid {
     std::int32_t textColour(int col, int row) const;
     std::string& cell(int col, int row) { return cells.at(row).at(col); }
     const std::string& cell(int col, int row) const { return cells.at(row).at(col); }
+
+    // Views (a table model) are told by changed(), which whoever changes the grid calls once
+    // its change is complete (or has stopped at an error). An observer may add or remove
+    // observers while being told; those take effect from the next change.
+    using Observer = std::function<void(const TextGrid&)>;
+    int addObserver(Observer observer);
+    void removeObserver(int id);
+    void changed() const;
+
+    std::vector<std::pair<int, Observer>> observers;
+    int nextObserverId = 1;
 };
 
 }  // namespace kelvarin::workspace

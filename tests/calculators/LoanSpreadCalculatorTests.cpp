@@ -330,7 +330,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, LoanSpreadSetup,
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(LoanSpreadTest, StartsLookingLikePaymentModeWithPaymentStillEditable) {
-    set.ResetAllToZero();  // as at start-up: rgCalculate is already on its first item
+    set.ResetAllToZero(); // as at start-up: rgCalculate is already on its first item
     const auto& payment = ws.field("edtPayment");
     EXPECT_EQ(payment.look(), Look::Result);
     EXPECT_FALSE(payment.tabStop());
@@ -553,7 +553,7 @@ TEST_F(LoanSpreadTest, RepairFromAnotherPageRebuildsTheGridAsItIs) {
     EXPECT_FALSE(errors.dispatch([] { loanmath::Div(1, 0, "test"); }));
     EXPECT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(shown("edtInterest"), "-999.0000%"); // only the loan spread page gets its values back
-    EXPECT_EQ(cell(1, 1), "");                      // cleaned, then the fill stopped at its first cell
+    EXPECT_EQ(cell(1, 1), "");                     // cleaned, then the fill stopped at its first cell
 }
 
 TEST_F(LoanSpreadTest, GermanStyleGridTexts) {

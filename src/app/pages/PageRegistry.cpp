@@ -1,8 +1,10 @@
 #include "PageRegistry.h"
 
+#include "LoanSpreadPage.h"
 #include "MenuPage.h"
 #include "MortgageQualifierPage.h"
 #include "QuickCalculatorsPage.h"
+#include "RefinancingPage.h"
 
 #include <map>
 
@@ -22,6 +24,8 @@ const std::map<std::string_view, Factory>& factories() {
         {"pgMenu", make<MenuPage>},
         {"pgQuickCalculators", make<QuickCalculatorsPage>},
         {"pgMortgageQualifier", make<MortgageQualifierPage>},
+        {"pgRefinancingCalculator", make<RefinancingPage>},
+        {"pgLoanSpreadCalculator", make<LoanSpreadPage>},
     };
     return table;
 }
