@@ -3,7 +3,7 @@
 #include "workspace/Workspace.h"
 
 #include <QApplication>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QTest>
 
@@ -17,7 +17,7 @@ using app::test::pairs;
 struct Fixture : app::test::PageFixture {
     Fixture() : PageFixture("pgRefinancingCalculator", "btnRC") {}
 
-    QGroupBox* panel() { return window->findChild<QGroupBox*>("pnlClosingCosts"); }
+    QFrame* panel() { return window->findChild<QFrame*>("pnlClosingCosts"); }
     QString heading() { return window->findChild<QLabel*>("lblSell")->text(); }
 };
 

@@ -5,7 +5,7 @@
 #include "app/widgets/MaskedEdit.h"
 #include "workspace/Workspace.h"
 
-#include <QGroupBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QStyle>
 
@@ -41,10 +41,10 @@ constexpr Column kColumns[] = {
 
 // The panel: one item a row, its caption on the left; "Clear" beside the first item, the total
 // and "OK" under the items.
-constexpr int kPanelX = 118, kPanelY = 10, kPanelWidth = 350, kPanelHeight = 338;
+constexpr int kPanelX = 118, kPanelY = 10, kPanelWidth = 350, kPanelHeight = 342;
 constexpr int kItemLabelX = 10, kItemLabelWidth = 150;
 constexpr int kItemX = kItemLabelX + kItemLabelWidth + 6;
-constexpr int kItemTop = 24, kItemPitch = 23;
+constexpr int kItemTop = 28, kItemPitch = 23;
 constexpr int kItemWidth = 86;
 constexpr int kButtonWidth = 80;
 
@@ -62,7 +62,7 @@ RefinancingPage::RefinancingPage(const workspace::PageInfo& info, PageContext& c
     heading->setGeometry(kColumnX[0], kHeadingY, 571, 18);
     auto* line = new QHBoxLayout(heading);
     line->setContentsMargins(0, 0, 0, 0);
-    line->setSpacing(4);
+    line->setSpacing(fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     auto* sell = new QLabel(heading);
     sell->setObjectName(QStringLiteral("lblSell"));
     bindControl(sell, ws().control("lblSell"));
@@ -96,39 +96,36 @@ RefinancingPage::RefinancingPage(const workspace::PageInfo& info, PageContext& c
 
 void RefinancingPage::buildPanel() {
     auto& state = ws().control("pnlClosingCosts");
-    auto* panel = new QGroupBox(QString::fromStdString(state.caption()), this);
+    // A raised panel with its own background, lying over the page.
+    auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("pnlClosingCosts"));
     panel->setGeometry(kPanelX, kPanelY, kPanelWidth, kPanelHeight);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setLineWidth(2);
     panel->setAutoFillBackground(true);
-    panel->setStyleSheet(QStringLiteral("QGroupBox#pnlClosingCosts { border: 2px outset palette(mid); "
-                                        "margin-top: 0px; padding-top: 18px; font-weight: bold; }"
-                                        "QGroupBox#pnlClosingCosts::title { subcontrol-origin: padding; "
-                                        "left: 8px; top: 3px; }"));
-    // Only the title is bold.
-    QFont plain = font();
+    auto* title =
+        addLabel(QString::fromStdString(state.caption()), QRect(kItemLabelX, 4, kItemLabelWidth, 18),
+                 Qt::AlignLeft | Qt::AlignVCenter, panel);
+    QFont bold = font();
+    bold.setBold(true);
+    title->setFont(bold);
+
     int row = 0;
     for (const char* name : kItems) {
         const int y = kItemTop + row++ * kItemPitch;
         addFieldLabel(name, QRect(kItemLabelX, y, kItemLabelWidth, kFieldHeight),
-                      Qt::AlignLeft | Qt::AlignVCenter, panel)
-            ->setFont(plain);
-        addField(name, QRect(kItemX, y, kItemWidth, kFieldHeight), panel)->setFont(plain);
+                      Qt::AlignLeft | Qt::AlignVCenter, panel);
+        addField(name, QRect(kItemX, y, kItemWidth, kFieldHeight), panel);
     }
     const int totalY = kItemTop + row * kItemPitch + 8;
-    auto* ok =
-        addButton("btnCloseClosingCosts", QStringLiteral("OK"),
-                  QRect(kPanelWidth - 14 - kButtonWidth, totalY - 2, kButtonWidth, kButtonHeight), panel);
-    ok->setFont(plain);
+    addButton("btnCloseClosingCosts", QStringLiteral("OK"),
+              QRect(kPanelWidth - 14 - kButtonWidth, totalY - 2, kButtonWidth, kButtonHeight), panel);
     addFieldLabel("edtClosingFees", QRect(kItemLabelX, totalY, kItemLabelWidth, kFieldHeight),
-                  Qt::AlignLeft | Qt::AlignVCenter, panel)
-        ->setFont(plain);
+                  Qt::AlignLeft | Qt::AlignVCenter, panel);
     addField("edtClosingFees", QRect(kItemX, totalY, widthFor(ws().field("edtClosingFees")), kFieldHeight),
-             panel)
-        ->setFont(plain);
-    auto* clear =
-        addButton("btnClearClosingCosts", QStringLiteral("Clear"),
-                  QRect(kPanelWidth - 14 - kButtonWidth, kItemTop - 2, kButtonWidth, kButtonHeight), panel);
-    clear->setFont(plain);
+             panel);
+    addButton("btnClearClosingCosts", QStringLiteral("Clear"),
+              QRect(kPanelWidth - 14 - kButtonWidth, kItemTop - 2, kButtonWidth, kButtonHeight), panel);
     bindControl(panel, state);
     panel->raise();
 }

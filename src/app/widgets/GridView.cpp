@@ -3,8 +3,10 @@
 #include "Hints.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPalette>
 #include <numeric>
 
@@ -99,8 +101,16 @@ void GridView::takeGrid() {
     if (selected.isValid() && selected != currentIndex())
         setCurrentIndex(selected);
     const QString hint = QString::fromStdString(grid.hint);
-    if (hint != hintOf(this))
+    if (hint != hintOf(this)) {
         setHint(this, hint);
+        // The status line reads hints on mouse moves, and it saw this one before the hint changed.
+        if (underMouse()) {
+            const QPointF global = QCursor::pos();
+            QCoreApplication::postEvent(viewport(),
+                                        new QMouseEvent(QEvent::MouseMove, viewport()->mapFromGlobal(global),
+                                                        global, Qt::NoButton, Qt::NoButton, Qt::NoModifier));
+        }
+    }
 }
 
 // The grid's widths, or all of them scaled down by one factor when together they are wider
