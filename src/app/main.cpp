@@ -27,8 +27,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QString::fromLatin1(app::kApplicationTitle));
 
     app::SingleInstance instance;
-    if (instance.start() == app::SingleInstance::Result::Second)
-        return 0;
+    if (const auto status = app::endOfStart(instance.start(), instance))
+        return *status;
 
     app::MainWindow window(app::regionalFromLocale(QLocale::system()));
     app::installFeatures(window);

@@ -3,6 +3,7 @@
 #include "app/ButtonBar.h"
 #include "app/MainWindow.h"
 #include "app/PageSet.h"
+#include "app/widgets/Hints.h"
 #include "app/widgets/MaskedEdit.h"
 #include "workspace/Workspace.h"
 
@@ -42,6 +43,7 @@ private slots:
     void enteringFocusesTheIncomeAndTabFollowsTheDesignOrder();
     void recalculatingMakesPrintingAvailable();
     void everythingFitsThePage();
+    void anOverWideIncomeIsCutOnTheLeftWithTheWholeTextInItsHint();
 };
 
 void MortgageQualifierPageTest::leavingAFieldRecalculatesThePage_data() {
@@ -147,6 +149,22 @@ void MortgageQualifierPageTest::everythingFitsThePage() {
     QCOMPARE(f.page()->font().family(), QString("Arial"));
     QCOMPARE(f.page()->font().pointSize(), 8);
     app::test::checkPageLayout(*f.page());
+}
+
+void MortgageQualifierPageTest::anOverWideIncomeIsCutOnTheLeftWithTheWholeTextInItsHint() {
+    Fixture f;
+    f.type("edtIncome1", "1234567890123");
+    f.leave();
+    MaskedEdit* income = f.edit("edtIncome1");
+    QCOMPARE(income->text(), QString("$1,234,567,890,123.00"));
+    QCOMPARE(income->shownText().front(), QChar(0x2026));
+    QVERIFY(income->text().endsWith(income->shownText().mid(1)));
+    QCOMPARE(income->font().pointSizeF(), MaskedEdit::kSmallestPointSize);
+    QCOMPARE(income->toolTip(), QString("$1,234,567,890,123.00"));
+    QCOMPARE(app::longHintAt(income), QString("$1,234,567,890,123.00"));
+    // Values that fit keep the page's font.
+    QCOMPARE(f.edit("edtIncome2")->font().pointSizeF(), 8.0);
+    QCOMPARE(f.edit("edtIncome2")->shownText(), f.edit("edtIncome2")->text());
 }
 
 QTEST_MAIN(MortgageQualifierPageTest)

@@ -1,28 +1,31 @@
 #include "app/SingleInstance.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUuid>
 
 #include <memory>
+#include <signal.h>
+#include <unistd.h>
 
 using kelvarin::app::SingleInstance;
 
 namespace {
 
-QString uniqueName() { return "kelvarin-test-" + QUuid::createUuid().toString(QUuid::WithoutBraces); }
-
-// One run of the helper: started, and its first line read.
+// One run of the helper in a lock folder of the test's own.
 struct Copy {
     std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
 
-    explicit Copy(const QString& name, int timeoutMs = 1000) {
-        process->start(KELVARIN_INSTANCE_HELPER, {name, QString::number(timeoutMs)});
+    explicit Copy(const QString& folder, int timeoutMs = 5000) {
+        process->start(KELVARIN_INSTANCE_HELPER, {folder, QString::number(timeoutMs)});
     }
     ~Copy() {
         if (process->state() != QProcess::NotRunning) {
+            ::kill(pid_t(process->processId()), SIGCONT);  // in case a test left it stopped
             process->closeWriteChannel();
             if (!process->waitForFinished(3000))
                 process->kill();
@@ -35,7 +38,24 @@ struct Copy {
                 return "(no answer)";
         return QString::fromLatin1(process->readLine()).trimmed();
     }
+    QString errorLine(int timeoutMs = 10000) {
+        process->setReadChannel(QProcess::StandardError);
+        QString text = line(timeoutMs);
+        process->setReadChannel(QProcess::StandardOutput);
+        return text;
+    }
+    // Waits for the copy to end on its own; its exit status, -1 when it did not end.
+    int ended() {
+        if (!process->waitForFinished(5000) || process->exitStatus() != QProcess::NormalExit)
+            return -1;
+        return process->exitCode();
+    }
+    void signal(int number) { QCOMPARE(::kill(pid_t(process->processId()), number), 0); }
 };
+
+QString lockIn(const QTemporaryDir& dir) {
+    return SingleInstance(dir.path()).lockPath();
+}
 
 }  // namespace
 
@@ -44,62 +64,140 @@ class SingleInstanceTest : public QObject {
 
 private slots:
     void aSecondStartRaisesTheFirstAndEnds();
-    void aNameLeftByACrashedCopyIsTakenOver();
-    void aCleanEndFreesTheName();
-    void aSilentHolderOfTheNameIsNoRunningCopy();
-    void withoutAnyNameTheCopyRunsUnguarded();
+    void aLockLeftByAKilledCopyIsTakenOver();
+    void aHalfWrittenLockIsTakenOver();
+    void aCleanEndFreesTheLock();
+    void aStoppedCopyKeepsTheInstanceAndTheSecondStartSaysWhy();
+    void anOldLockOfARunningCopyIsNotStale();
+    void aSilentSocketWithoutTheLockIsNoRunningCopy();
+    void withoutALockTheCopyRunsUnguarded_data();
+    void withoutALockTheCopyRunsUnguarded();
 };
 
 void SingleInstanceTest::aSecondStartRaisesTheFirstAndEnds() {
-    const QString name = uniqueName();
-    Copy first(name);
+    QTemporaryDir dir;
+    Copy first(dir.path());
     QCOMPARE(first.line(), QString("first"));
-    Copy second(name);
+    Copy second(dir.path());
     QCOMPARE(second.line(), QString("second"));
-    QVERIFY(second.process->waitForFinished(5000));
-    QCOMPARE(second.process->exitCode(), 0);
+    QCOMPARE(second.ended(), 0);
+    QCOMPARE(QString::fromLocal8Bit(second.process->readAllStandardError()), QString());
     QCOMPARE(first.line(), QString("raised"));
-    Copy third(name);
+    Copy third(dir.path());
     QCOMPARE(third.line(), QString("second"));
     QCOMPARE(first.line(), QString("raised"));
 }
 
-void SingleInstanceTest::aNameLeftByACrashedCopyIsTakenOver() {
-    const QString name = uniqueName();
+void SingleInstanceTest::aLockLeftByAKilledCopyIsTakenOver() {
+    QTemporaryDir dir;
     {
-        Copy crashed(name);
-        QCOMPARE(crashed.line(), QString("first"));
-        crashed.process->kill();  // no clean-up: the socket file stays behind
-        QVERIFY(crashed.process->waitForFinished(5000));
+        Copy killed(dir.path());
+        QCOMPARE(killed.line(), QString("first"));
+        killed.signal(SIGKILL);  // no clean-up: the lock file and the socket file stay behind
+        QVERIFY(killed.process->waitForFinished(5000));
     }
-    Copy next(name);
+    QVERIFY(QFileInfo::exists(lockIn(dir)));
+    Copy next(dir.path());
     QCOMPARE(next.line(), QString("first"));
-    Copy after(name);
+    Copy after(dir.path());
+    QCOMPARE(after.line(), QString("second"));
+    QCOMPARE(next.line(), QString("raised"));
+}
+
+void SingleInstanceTest::aHalfWrittenLockIsTakenOver() {
+    // A crash between creating the lock file and writing the process id into it.
+    QTemporaryDir dir;
+    QFile empty(lockIn(dir));
+    QVERIFY(empty.open(QIODevice::WriteOnly));
+    empty.close();
+    Copy next(dir.path(), 300);
+    QCOMPARE(next.line(), QString("first"));
+    Copy after(dir.path());
     QCOMPARE(after.line(), QString("second"));
 }
 
-void SingleInstanceTest::aCleanEndFreesTheName() {
-    const QString name = uniqueName();
+void SingleInstanceTest::aCleanEndFreesTheLock() {
+    QTemporaryDir dir;
     {
-        Copy ended(name);
+        Copy ended(dir.path());
         QCOMPARE(ended.line(), QString("first"));
     }
-    Copy next(name);
+    QVERIFY(!QFileInfo::exists(lockIn(dir)));
+    Copy next(dir.path());
     QCOMPARE(next.line(), QString("first"));
 }
 
-void SingleInstanceTest::aSilentHolderOfTheNameIsNoRunningCopy() {
-    const QString name = uniqueName();
-    QLocalServer silent;  // accepts connections but never answers
-    QVERIFY(silent.listen(name));
-    Copy next(name, 300);
-    QCOMPARE(next.line(), QString("first"));
-}
-
-void SingleInstanceTest::withoutAnyNameTheCopyRunsUnguarded() {
+void SingleInstanceTest::aStoppedCopyKeepsTheInstanceAndTheSecondStartSaysWhy() {
     QTemporaryDir dir;
-    SingleInstance instance(dir.path() + "/no-such-folder/kelvarin");
-    QCOMPARE(instance.start(200), SingleInstance::Result::Unguarded);
+    Copy first(dir.path());
+    QCOMPARE(first.line(), QString("first"));
+    first.signal(SIGSTOP);
+
+    Copy second(dir.path(), 300);
+    QCOMPARE(second.line(), QString("unanswered"));
+    QCOMPARE(second.ended(), 1);
+    const QString why = QString::fromLocal8Bit(second.process->readAllStandardError());
+    QCOMPARE(why, QStringLiteral(
+                      "Kelvarin (process %1) is already running but did not answer the request to come "
+                      "to the front, so this copy ends without opening a window. If the running copy has "
+                      "stopped responding, end it and start Kelvarin again.\n")
+                      .arg(first.process->processId()));
+
+    // Running again, the first copy still owns the instance.
+    first.signal(SIGCONT);
+    Copy third(dir.path());
+    QCOMPARE(third.line(), QString("second"));
+    QCOMPARE(third.ended(), 0);
+    QCOMPARE(first.line(), QString("raised"));
+}
+
+void SingleInstanceTest::anOldLockOfARunningCopyIsNotStale() {
+    QTemporaryDir dir;
+    Copy first(dir.path());
+    QCOMPARE(first.line(), QString("first"));
+    QFile lock(lockIn(dir));
+    QVERIFY(lock.open(QIODevice::ReadOnly));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addDays(-1), QFileDevice::FileModificationTime));
+    lock.close();
+    Copy second(dir.path());
+    QCOMPARE(second.line(), QString("second"));
+    QCOMPARE(first.line(), QString("raised"));
+}
+
+void SingleInstanceTest::aSilentSocketWithoutTheLockIsNoRunningCopy() {
+    QTemporaryDir dir;
+    QLocalServer silent;  // accepts connections but never answers
+    QVERIFY(silent.listen(SingleInstance(dir.path()).socketPath()));
+    Copy next(dir.path(), 300);
+    QCOMPARE(next.line(), QString("first"));
+    Copy after(dir.path());
+    QCOMPARE(after.line(), QString("second"));
+}
+
+void SingleInstanceTest::withoutALockTheCopyRunsUnguarded_data() {
+    QTest::addColumn<QString>("folder");  // below the test's temporary folder
+    QTest::addColumn<bool>("folderIsAFile");
+    QTest::newRow("missing folder") << "no-such-folder" << false;
+    QTest::newRow("a file where the folder should be") << "a-file" << true;
+}
+
+void SingleInstanceTest::withoutALockTheCopyRunsUnguarded() {
+    QFETCH(QString, folder);
+    QFETCH(bool, folderIsAFile);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(folder);
+    if (folderIsAFile) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    Copy copy(path);
+    QCOMPARE(copy.line(), QString("unguarded"));
+    QCOMPARE(copy.process->state(), QProcess::Running);  // it runs anyway
+    QCOMPARE(copy.errorLine(),
+             QStringLiteral("Kelvarin: cannot create the lock file %1/Kelvarin-%2.lock, so a second "
+                            "copy cannot be prevented; starting anyway.")
+                 .arg(path)
+                 .arg(::getuid()));
 }
 
 QTEST_MAIN(SingleInstanceTest)

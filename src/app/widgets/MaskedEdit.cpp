@@ -1,13 +1,21 @@
 #include "MaskedEdit.h"
 
-#include "Hints.h"
 #include "LeaveErrorReporter.h"
+#include "Hints.h"
 #include "calculators/ErrorHandler.h"
+
 #include "workspace/FieldEntry.h"
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kelvarin::app {
 
@@ -24,7 +32,7 @@ std::u32string toU32(const QString& text) {
     return std::u32string(ucs4.begin(), ucs4.end());
 }
 
-} // namespace
+}  // namespace
 
 MaskedEdit::MaskedEdit(workspace::ValueField& field, ErrorHandler& errors, LeaveErrorReporter& leaveErrors,
                        QWidget* parent)
@@ -32,7 +40,9 @@ MaskedEdit::MaskedEdit(workspace::ValueField& field, ErrorHandler& errors, Leave
     setObjectName(QString::fromUtf8(field.name().data(), static_cast<qsizetype>(field.name().size())));
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_normalPalette = palette();
+    m_designFont = font();
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        fitText();
         if (!m_following)
             m_errors.dispatch([&] { m_field.setTypedText(toU32(text)); });
     });
@@ -40,9 +50,7 @@ MaskedEdit::MaskedEdit(workspace::ValueField& field, ErrorHandler& errors, Leave
     followField();
 }
 
-MaskedEdit::~MaskedEdit() {
-    m_field.removeObserver(m_observer);
-}
+MaskedEdit::~MaskedEdit() { m_field.removeObserver(m_observer); }
 
 void MaskedEdit::followField() {
     const QString text = toQString(m_field.text());
@@ -56,17 +64,96 @@ void MaskedEdit::followField() {
     setEnabled(m_field.enabled() && m_field.look() != Look::Target);
     if (isHidden() == m_field.visible())
         setVisible(m_field.visible());
-    const QString hint = QString::fromStdString(m_field.hint());
+    applyHint();
+    applyLook();
+}
+
+void MaskedEdit::applyHint() {
+    // A cut text shows in full in the hint; the design hint returns once the text fits.
+    const QString hint = m_cutText.isEmpty() ? QString::fromStdString(m_field.hint()) : text().trimmed();
     if (hint != hintOf(this))
         setHint(this, hint);
-    applyLook();
+}
+
+QRect MaskedEdit::textArea() const {
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    // QLineEdit keeps 2 pixels free left and right of its text and 1 above and below.
+    return contents.marginsRemoved(textMargins()).adjusted(2, 1, -2, -1);
+}
+
+void MaskedEdit::fitText() {
+    const QString visible = text().trimmed();
+    const int room = textArea().width() - 1;  // QLineEdit keeps one pixel for the caret
+    const auto fits = [&](const QFont& font) {
+        return std::ceil(QFontMetricsF(font).horizontalAdvance(visible)) <= room;
+    };
+
+    // The largest of the design size and the half points below it, down to 6, that fits.
+    QFont fitted = m_designFont;
+    const double design = m_designFont.pointSizeF();
+    bool fitting = fits(fitted);
+    for (double size = std::ceil(design * 2 - 1) / 2; !fitting && design > 0 && size >= kSmallestPointSize;
+         size -= 0.5) {
+        fitted.setPointSizeF(size);
+        fitting = fits(fitted);
+    }
+    const QString cut = fitting ? QString() : QFontMetricsF(fitted).elidedText(visible, Qt::ElideLeft, room);
+
+    if (fitted != font()) {
+        m_fitting = true;
+        setFont(fitted);
+        m_fitting = false;
+    }
+    if (cut != m_cutText) {
+        m_cutText = cut;
+        update();
+    }
+    applyHint();
+}
+
+QString MaskedEdit::shownText() const { return m_cutText.isEmpty() || hasFocus() ? text() : m_cutText; }
+
+void MaskedEdit::paintEvent(QPaintEvent* event) {
+    if (m_cutText.isEmpty() || hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &option, &painter, this);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::Text));
+    // Where QLineEdit puts a right-aligned text that fits: room for the caret on the right,
+    // centred on the font's height.
+    const QRect area = textArea();
+    const QFontMetrics metrics(font());
+    const int x = area.right() - qRound(QFontMetricsF(font()).horizontalAdvance(m_cutText)) - 2;
+    const int top = area.top() + std::max(0, area.height() - metrics.height() + 1) / 2;
+    painter.drawText(QPoint(x, top + metrics.ascent()), m_cutText);
+}
+
+void MaskedEdit::resizeEvent(QResizeEvent* event) {
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+void MaskedEdit::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_designFont = font();
+        fitText();
+    } else if (event->type() == QEvent::StyleChange) {
+        fitText();
+    }
 }
 
 void MaskedEdit::applyLook() {
     QPalette pal = m_normalPalette;
     switch (m_field.look()) {
-    case Look::Normal:
-        break;
+    case Look::Normal: break;
     case Look::Result:
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             pal.setColor(group, QPalette::Base, Qt::yellow);
@@ -74,8 +161,7 @@ void MaskedEdit::applyLook() {
         }
         break;
     case Look::Target:
-        pal.setColor(QPalette::Disabled, QPalette::Base,
-                     m_normalPalette.color(QPalette::Active, QPalette::Base));
+        pal.setColor(QPalette::Disabled, QPalette::Base, m_normalPalette.color(QPalette::Active, QPalette::Base));
         pal.setColor(QPalette::Disabled, QPalette::Text, Qt::gray);
         break;
     }
@@ -84,12 +170,13 @@ void MaskedEdit::applyLook() {
 
 void MaskedEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    const bool returning =
-        event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    if (!m_cutText.isEmpty())
+        update();  // the real text while the field has the focus
+    const bool returning = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
     if (m_entered && returning)
         return;
     m_entered = true;
-    selectAll(); // the caret ends at the end of the text
+    selectAll();  // the caret ends at the end of the text
     m_selectOnRelease = event->reason() == Qt::MouseFocusReason;
 }
 
@@ -132,10 +219,8 @@ bool MaskedEdit::isLeaving(const QFocusEvent& event) const {
     switch (event.reason()) {
     case Qt::PopupFocusReason:
     case Qt::ActiveWindowFocusReason:
-    case Qt::MenuBarFocusReason:
-        return false;
-    default:
-        break;
+    case Qt::MenuBarFocusReason: return false;
+    default: break;
     }
     const QWidget* next = QApplication::focusWidget();
     return !next || next->window() == window();
@@ -143,6 +228,8 @@ bool MaskedEdit::isLeaving(const QFocusEvent& event) const {
 
 void MaskedEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
+    if (!m_cutText.isEmpty())
+        update();
     m_selectOnRelease = false;
     if (!m_entered || !isLeaving(*event))
         return;
@@ -163,4 +250,4 @@ void MaskedEdit::leave() {
     m_errors.dispatch(m_exitHandler);
 }
 
-} // namespace kelvarin::app
+}  // namespace kelvarin::app

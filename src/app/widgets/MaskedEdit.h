@@ -19,6 +19,10 @@ class LeaveErrorReporter;
 // Entering selects the whole text with the caret at the end. Leaving for another control of
 // the window validates the field (an error takes the focus back and shows one error box),
 // reformats it when valid and then, whatever the outcome, runs the exit handler.
+// A text wider than the box (a calculation may write more digits than the mask has) is shown
+// in a smaller font, down to 6 points; past that, while the field is not being edited, it is
+// cut on the left behind "…" and the hint shows the whole text. With the focus the user sees
+// and edits the real text.
 class MaskedEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -29,6 +33,10 @@ public:
     workspace::ValueField& field() { return m_field; }
     // The page's recalculation; runs through the error handler's dispatch.
     void setExitHandler(std::function<void()> handler) { m_exitHandler = std::move(handler); }
+    // What the box shows: the text, or its cut form while an over-wide text is not edited.
+    QString shownText() const;
+
+    static constexpr double kSmallestPointSize = 6;
 
 protected:
     void focusInEvent(QFocusEvent* event) override;
@@ -36,10 +44,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void followField();
     void applyLook();
+    void applyHint();
+    void fitText();
+    QRect textArea() const;
     bool isLeaving(const QFocusEvent& event) const;
     void leave();
 
@@ -52,6 +66,9 @@ private:
     bool m_entered = false;   // has had the focus since it was last left
     bool m_selectOnRelease = false;
     QPalette m_normalPalette;
+    QFont m_designFont;            // the font before any shrinking to fit
+    bool m_fitting = false;        // the font is being set to fit the text
+    QString m_cutText;             // "…" and the right part of the text; empty when it fits
 };
 
 } // namespace kelvarin::app
