@@ -8,6 +8,8 @@
 #include "MortgageQualifier.h"
 #include "QuickCalculators.h"
 #include "RentVsBuy.h"
+#include "LoanSpreadCalculator.h"
+#include "RefinancingCalculator.h"
 
 #include <string_view>
 
@@ -30,6 +32,8 @@ public:
     RentVsBuy& rentVsBuy() { return m_rentVsBuy; }
     BiweeklyPayments& biweeklyPayments() { return m_biweekly; }
     HomeSellersProceeds& homeSellersProceeds() { return m_sellersProceeds; }
+    RefinancingCalculator& refinancing() { return m_refinancing; }
+    LoanSpreadCalculator& loanSpread() { return m_loanSpread; }
 
     // Whether a calculator module runs the page (the main menu has none).
     bool isBuilt(std::string_view pageName) const;
@@ -60,6 +64,8 @@ private:
     RentVsBuy m_rentVsBuy;
     BiweeklyPayments m_biweekly;
     HomeSellersProceeds m_sellersProceeds;
+    RefinancingCalculator m_refinancing;
+    LoanSpreadCalculator m_loanSpread;
 };
 
 } // namespace kelvarin::calculators

@@ -21,6 +21,10 @@ std::span<const ValueSetEntry> valueSetOf(std::string_view pageName) {
         return valuesets::biweeklyPayments();
     if (pageName == "pgHomesellersProceedsCalculator")
         return valuesets::homeSellersProceeds();
+    if (pageName == "pgRefinancingCalculator")
+        return valuesets::refinancing();
+    if (pageName == "pgLoanSpreadCalculator")
+        return valuesets::loanSpread();
     return {};
 }
 

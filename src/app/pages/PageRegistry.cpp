@@ -7,6 +7,8 @@
 #include "MortgageQualifierPage.h"
 #include "QuickCalculatorsPage.h"
 #include "RentVsBuyPage.h"
+#include "LoanSpreadPage.h"
+#include "RefinancingPage.h"
 
 #include <map>
 
@@ -30,6 +32,8 @@ const std::map<std::string_view, Factory>& factories() {
         {"pgRentVsBuyCalculator", make<RentVsBuyPage>},
         {"pgBiweeklyPaymentCalculator", make<BiweeklyPaymentsPage>},
         {"pgHomesellersProceedsCalculator", make<HomeSellersProceedsPage>},
+        {"pgRefinancingCalculator", make<RefinancingPage>},
+        {"pgLoanSpreadCalculator", make<LoanSpreadPage>},
     };
     return table;
 }

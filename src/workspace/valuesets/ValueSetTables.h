@@ -10,5 +10,7 @@ std::span<const ValueSetEntry> estimatedClosingCosts();
 std::span<const ValueSetEntry> rentVsBuy();
 std::span<const ValueSetEntry> biweeklyPayments();
 std::span<const ValueSetEntry> homeSellersProceeds();
+std::span<const ValueSetEntry> refinancing();
+std::span<const ValueSetEntry> loanSpread();
 
 }  // namespace kelvarin::workspace::valuesets
