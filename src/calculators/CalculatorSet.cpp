@@ -4,9 +4,12 @@
 
 namespace kelvarin::calculators {
 
-CalculatorSet::CalculatorSet(CalculatorContext context) : m_ctx(context), m_quick(context), m_qualifier(context) {
+CalculatorSet::CalculatorSet(CalculatorContext context)
+    : m_ctx(context), m_quick(context), m_qualifier(context), m_amortization(context), m_prepayment(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
+    m_amortization.registerHandlers(m_handlers);
+    m_prepayment.registerHandlers(m_handlers);
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -14,6 +17,10 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
         m_quick.ResetQuickCalculators();
     else if (pageName == "pgMortgageQualifier")
         m_qualifier.ResetMortgageQualifier();
+    else if (pageName == "pgAmortizationSchedules")
+        m_amortization.ResetAmortizationSchedules();
+    else if (pageName == "pgPrepaymentCalculator")
+        m_prepayment.ResetPrepaymentCalculator();
     else
         return false;
     return true;
@@ -34,7 +41,9 @@ void CalculatorSet::ResetAllToZero() {
     state.ScheduleStartMonth = 1;
     state.ScheduleStartYear = state.CurrentYear;
     m_quick.ResetQuickCalculators(false);
+    m_prepayment.ResetForAllToZero();
     m_qualifier.ResetMortgageQualifier();
+    m_amortization.ResetForAllToZero();
 }
 
-}  // namespace kelvarin::calculators
+} // namespace kelvarin::calculators

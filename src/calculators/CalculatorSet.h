@@ -1,8 +1,10 @@
 #pragma once
 
+#include "AmortizationSchedules.h"
 #include "CalculatorContext.h"
 #include "HandlerTable.h"
 #include "MortgageQualifier.h"
+#include "PrepaymentCalculator.h"
 #include "QuickCalculators.h"
 
 #include <string_view>
@@ -22,6 +24,8 @@ public:
 
     QuickCalculators& quickCalculators() { return m_quick; }
     MortgageQualifier& mortgageQualifier() { return m_qualifier; }
+    AmortizationSchedules& amortizationSchedules() { return m_amortization; }
+    PrepaymentCalculator& prepaymentCalculator() { return m_prepayment; }
 
     // Runs the page reset of a page with the set chosen by ValueSet; false when the page
     // has none (yet).
@@ -39,6 +43,8 @@ private:
     HandlerTable m_handlers;
     QuickCalculators m_quick;
     MortgageQualifier m_qualifier;
+    AmortizationSchedules m_amortization;
+    PrepaymentCalculator m_prepayment;
 };
 
-}  // namespace kelvarin::calculators
+} // namespace kelvarin::calculators

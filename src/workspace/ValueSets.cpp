@@ -13,6 +13,10 @@ std::span<const ValueSetEntry> valueSetOf(std::string_view pageName) {
         return valuesets::quickCalculators();
     if (pageName == "pgMortgageQualifier")
         return valuesets::mortgageQualifier();
+    if (pageName == "pgAmortizationSchedules")
+        return valuesets::amortizationSchedules();
+    if (pageName == "pgPrepaymentCalculator")
+        return valuesets::prepaymentCalculator();
     return {};
 }
 
@@ -27,4 +31,4 @@ void writeValueSet(Workspace& ws, std::string_view pageName, int valueSet) {
     }
 }
 
-}  // namespace kelvarin::workspace
+} // namespace kelvarin::workspace

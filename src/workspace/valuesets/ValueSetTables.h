@@ -6,5 +6,7 @@ namespace kelvarin::workspace::valuesets {
 
 std::span<const ValueSetEntry> quickCalculators();
 std::span<const ValueSetEntry> mortgageQualifier();
+std::span<const ValueSetEntry> amortizationSchedules();
+std::span<const ValueSetEntry> prepaymentCalculator();
 
-}  // namespace kelvarin::workspace::valuesets
+} // namespace kelvarin::workspace::valuesets
