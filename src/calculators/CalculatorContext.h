@@ -17,4 +17,4 @@ struct CalculatorContext {
     workspace::HeldValues& held;
 };
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

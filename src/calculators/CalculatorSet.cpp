@@ -46,4 +46,4 @@ void CalculatorSet::ResetAllToZero() {
     m_amortization.ResetForAllToZero();
 }
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

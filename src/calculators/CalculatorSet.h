@@ -47,4 +47,4 @@ private:
     PrepaymentCalculator m_prepayment;
 };
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

@@ -25,12 +25,8 @@ public:
     using StepHandler = std::function<void()>;
 
     void addExit(std::string name, ExitHandler handler) { m_exit[std::move(name)] = std::move(handler); }
-    void addClick(std::string control, ClickHandler handler) {
-        m_click[std::move(control)] = std::move(handler);
-    }
-    void addChoice(std::string group, ChoiceHandler handler) {
-        m_choice[std::move(group)] = std::move(handler);
-    }
+    void addClick(std::string control, ClickHandler handler) { m_click[std::move(control)] = std::move(handler); }
+    void addChoice(std::string group, ChoiceHandler handler) { m_choice[std::move(group)] = std::move(handler); }
     void addCellClick(std::string grid, CellHandler handler) { m_cell[std::move(grid)] = std::move(handler); }
     // The page-specific steps of entering a page, run after navigation has shown it and set its
     // title, menu entries, printing and reset button. A page without one gets the default: the
@@ -63,4 +59,4 @@ private:
     std::vector<StepHandler> m_beforeNavigation;
 };
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

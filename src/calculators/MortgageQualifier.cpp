@@ -12,10 +12,8 @@ namespace kelvarin::calculators {
 using workspace::ValueField;
 
 namespace {
-double held(long double x) {
-    return loanmath::Held(x, "mortgage qualifier");
-}
-} // namespace
+double held(long double x) { return loanmath::Held(x, "mortgage qualifier"); }
+}  // namespace
 
 MortgageQualifier::MortgageQualifier(CalculatorContext context) : m_ctx(context) {
     m_ctx.ws.field("edtMQir1").setChangeHandler([this] { edtMQir1Change(); });
@@ -37,10 +35,11 @@ void MortgageQualifier::CalcMQ() {
     m_ctx.held.DRatio = ws.field("edtDebtRatio").readFloat();
 
     const double debts = held(value("edtNotes1") + value("edtAuto1") + value("edtCards1") +
-                              value("edtNotes2") + value("edtAuto2") + value("edtCards2"));
-    const double income =
-        held(value("edtIncome1") + value("edtIncome2") + value("edtOIncome1") + value("edtOIncome2"));
-    const double taxesAndInsurance = held(value("edtMQPropertyTaxes") + value("edtMQHomeownersInsurance"));
+                                                 value("edtNotes2") + value("edtAuto2") + value("edtCards2"));
+    const double income = held(value("edtIncome1") + value("edtIncome2") + value("edtOIncome1") +
+                                                  value("edtOIncome2"));
+    const double taxesAndInsurance =
+        held(value("edtMQPropertyTaxes") + value("edtMQHomeownersInsurance"));
 
     const double housingLimit = held(static_cast<long double>(income) * housingRatio - taxesAndInsurance);
     const double debtLimit = held(static_cast<long double>(income) * debtRatio - debts);
@@ -85,4 +84,4 @@ void MortgageQualifier::ResetMortgageQualifier() {
         m_ctx.ui.focus("edtIncome1");
 }
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

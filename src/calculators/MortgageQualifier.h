@@ -24,4 +24,4 @@ private:
     CalculatorContext m_ctx;
 };
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

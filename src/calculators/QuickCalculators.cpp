@@ -16,9 +16,7 @@ using workspace::ValueField;
 namespace {
 constexpr std::array<const char*, 4> kMissingFields{"edtLA", "edtIR", "edtPMT", "edtN"};
 
-double held(long double x) {
-    return loanmath::Held(x, "quick calculator result");
-}
+double held(long double x) { return loanmath::Held(x, "quick calculator result"); }
 
 // A whole count for a count field; beyond 32 bits the number cannot be converted.
 std::int32_t wholeCount(long double x) {
@@ -34,7 +32,7 @@ void writeZero(ValueField& field) {
     else
         field.writeFloat(0);
 }
-} // namespace
+}  // namespace
 
 QuickCalculators::QuickCalculators(CalculatorContext context) : m_ctx(context) {
     if (!m_ctx.ws.findControl("btnCalcQuickCalc"))
@@ -105,18 +103,10 @@ void QuickCalculators::chooseTarget(QuickCalcTarget target, const char* targetFi
     m_ctx.ui.focus(focusField);
 }
 
-void QuickCalculators::btnCalcLAClick() {
-    chooseTarget(QuickCalcTarget::LA, "edtLA", "edtIR");
-}
-void QuickCalculators::btnCalcIRClick() {
-    chooseTarget(QuickCalcTarget::IR, "edtIR", "edtLA");
-}
-void QuickCalculators::btnCalcPMTClick() {
-    chooseTarget(QuickCalcTarget::PMT, "edtPMT", "edtLA");
-}
-void QuickCalculators::btnCalcNClick() {
-    chooseTarget(QuickCalcTarget::N, "edtN", "edtLA");
-}
+void QuickCalculators::btnCalcLAClick() { chooseTarget(QuickCalcTarget::LA, "edtLA", "edtIR"); }
+void QuickCalculators::btnCalcIRClick() { chooseTarget(QuickCalcTarget::IR, "edtIR", "edtLA"); }
+void QuickCalculators::btnCalcPMTClick() { chooseTarget(QuickCalcTarget::PMT, "edtPMT", "edtLA"); }
+void QuickCalculators::btnCalcNClick() { chooseTarget(QuickCalcTarget::N, "edtN", "edtLA"); }
 
 void QuickCalculators::computeTarget() {
     auto& ws = m_ctx.ws;
@@ -133,8 +123,8 @@ void QuickCalculators::computeTarget() {
         const double rate = ir.readFloat();
         const std::int32_t count = n.readWhole();
         const double payment = pmt.readFloat();
-        const long double x = rate == 0 ? static_cast<long double>(count) * payment
-                                        : loanmath::LoanPrincipal(count, payment, rate, 0);
+        const long double x =
+            rate == 0 ? static_cast<long double>(count) * payment : loanmath::LoanPrincipal(count, payment, rate, 0);
         // Whole dollars: add 0.5, then round half to even (100,000.5 stays 100,000).
         la.writeFloat(static_cast<double>(loanmath::Round(x + 0.5L)));
         result = &la;
@@ -148,8 +138,7 @@ void QuickCalculators::computeTarget() {
         const double loan = la.readFloat();
         const double rate = ir.readFloat();
         const std::int32_t count = n.readWhole();
-        pmt.writeFloat(rate == 0 ? held(loanmath::Div(loan, count, "payment"))
-                                 : loanmath::LoanPayment(count, rate / 1200, loan));
+        pmt.writeFloat(rate == 0 ? held(loanmath::Div(loan, count, "payment")) : loanmath::LoanPayment(count, rate / 1200, loan));
         result = &pmt;
         break;
     }
@@ -157,8 +146,7 @@ void QuickCalculators::computeTarget() {
         const double loan = la.readFloat();
         const double payment = pmt.readFloat();
         const double rate = ir.readFloat();
-        const long double months = rate == 0 ? loanmath::Div(loan, payment, "number of payments")
-                                             : loanmath::LoanTerm(loan, payment, rate);
+        const long double months = rate == 0 ? loanmath::Div(loan, payment, "number of payments") : loanmath::LoanTerm(loan, payment, rate);
         n.writeWhole(wholeCount(months));
         result = &n;
         break;
@@ -176,8 +164,7 @@ void QuickCalculators::btnCalcQuickCalcClick() {
             writeZero(m_ctx.ws.field(name));
         setNormalLooks();
         m_ctx.ws.control("btnCalcQuickCalc").setEnabled(false);
-        m_ctx.ui.message(kCannotCompleteMessage, workspace::MessageIcon::Information,
-                         workspace::MessageButtons::Ok);
+        m_ctx.ui.message(kCannotCompleteMessage, workspace::MessageIcon::Information, workspace::MessageButtons::Ok);
     }
     m_ctx.ui.focus("nbkQuickCalc");
 }
@@ -203,4 +190,4 @@ void QuickCalculators::ResetQuickCalculators(bool moveFocus) {
         m_ctx.ui.focus("nbkQuickCalc");
 }
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

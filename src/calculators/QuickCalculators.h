@@ -42,4 +42,4 @@ private:
     QuickCalcTarget m_target = QuickCalcTarget::None;
 };
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

@@ -14,4 +14,4 @@ void Session::start(const workspace::DefaultsFile& defaults, int month, int year
     m_calculators.ResetAllToZero();
 }
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

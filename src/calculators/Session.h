@@ -27,4 +27,4 @@ private:
     CalculatorSet m_calculators;
 };
 
-} // namespace kelvarin::calculators
+}  // namespace kelvarin::calculators

@@ -11,11 +11,11 @@ struct Choice {
     std::string name;
     std::string page;
     std::vector<std::string> items;
-    int index = 0;         // selected item, -1 none
-    std::string text;      // shown text of a drop-down (may match no item)
-    bool editable = false; // editable drop-down (cbMonth)
+    int index = 0;           // selected item, -1 none
+    std::string text;        // shown text of a drop-down (may match no item)
+    bool editable = false;   // editable drop-down (cbMonth)
     bool visible = true;
     bool enabled = true;
 };
 
-} // namespace kelvarin::workspace
+}  // namespace kelvarin::workspace

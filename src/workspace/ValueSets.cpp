@@ -31,4 +31,4 @@ void writeValueSet(Workspace& ws, std::string_view pageName, int valueSet) {
     }
 }
 
-} // namespace kelvarin::workspace
+}  // namespace kelvarin::workspace

@@ -103,7 +103,7 @@ TextGrid makeAnnualAmortizationGrid() {
     return grid;
 }
 
-} // namespace
+}  // namespace
 
 Workspace::Workspace(RegionalSettings regional) : m_regional(regional.normalised()) {
     const std::span<const FieldDesign> designs = allFieldDesigns();
@@ -140,9 +140,8 @@ Workspace::Workspace(RegionalSettings regional) : m_regional(regional.normalised
     // buttons are never shown ("All Payments" is its mode in use).
     m_choices.push_back(makeChoice("rgAddTo", "pgAmortizationSchedules",
                                    {"&Single Payment", "&Range of Payments", "&All Payments"}, 1));
-    Choice& ppcMode =
-        m_choices.emplace_back(makeChoice("rgPPCPrepayments", "pgPrepaymentCalculator",
-                                          {"&Single Payment", "&Range of Payments", "&All Payments"}, 2));
+    Choice& ppcMode = m_choices.emplace_back(makeChoice("rgPPCPrepayments", "pgPrepaymentCalculator",
+                                                        {"&Single Payment", "&Range of Payments", "&All Payments"}, 2));
     ppcMode.visible = false;
     m_choices.push_back(makeDropDown("cbHSPClosingMonth", "pgHomesellersProceedsCalculator",
                                      {"January", "February", "March", "April", "May", "June", "July",
@@ -278,4 +277,4 @@ void Workspace::showPage(std::string_view pageName) {
     m_shownPage = pageName;
 }
 
-} // namespace kelvarin::workspace
+}  // namespace kelvarin::workspace

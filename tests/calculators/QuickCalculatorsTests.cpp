@@ -1,4 +1,5 @@
 #include "calculators/QuickCalculators.h"
+
 #include "support/PageDriver.h"
 #include "support/RecordingUi.h"
 #include "workspace/HeldValues.h"
@@ -15,16 +16,13 @@ class QuickCalculatorsTest : public ::testing::Test {
 protected:
     QuickCalculatorsTest() { page.registerHandlers(handlers); }
 
-    void type(std::string_view field, std::string_view text) {
-        testing::typeAndLeave(ws, handlers, field, text);
-    }
+    void type(std::string_view field, std::string_view text) { testing::typeAndLeave(ws, handlers, field, text); }
     std::string shown(std::string_view field) { return trimmed(ws.field(field)); }
     // A variable button, then the three known values typed (the target field is skipped).
     void chooseAndType(const char* button, std::string_view target, const char* la, const char* ir,
                        const char* pmt, const char* n) {
         handlers.click(button);
-        const std::pair<const char*, const char*> inputs[] = {
-            {"edtLA", la}, {"edtIR", ir}, {"edtPMT", pmt}, {"edtN", n}};
+        const std::pair<const char*, const char*> inputs[] = {{"edtLA", la}, {"edtIR", ir}, {"edtPMT", pmt}, {"edtN", n}};
         for (auto [field, text] : inputs)
             if (field != target)
                 type(field, text);
@@ -52,7 +50,7 @@ TEST_F(QuickCalculatorsTest, DownPaymentPercentGivesLoanAndPayment) {
 struct MpiCase {
     const char* name;
     const char* salesPrice;
-    const char* downPaymentField; // the down payment field typed last, before rate and term
+    const char* downPaymentField;  // the down payment field typed last, before rate and term
     const char* downPayment;
     const char* rate;
     const char* term;
@@ -78,16 +76,17 @@ TEST_P(CalcMpiTable, ShowsTheDerivedFields) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CalcMpiTable,
-    ::testing::Values(MpiCase{"rate_zero_divides_evenly", "200000", "edtMPIDownPaymentPercent", "10", "0",
-                              "360", "$20,000.00", "10.0000%", "$180,000.00", "$500.00"},
-                      MpiCase{"dollar_down_payment_gives_percent", "250000", "edtMPIDownPaymentSum", "50000",
-                              "8.75", "360", "$50,000.00", "20.0000%", "$200,000.00", "$1,573.40"},
-                      MpiCase{"term_zero_still_writes_loan", "200000", "edtMPIDownPaymentSum", "20000", "7.5",
-                              "0", "$20,000.00", "10.0000%", "$180,000.00", "$0.00"},
-                      MpiCase{"down_payment_above_price_goes_negative", "100000", "edtMPIDownPaymentSum",
-                              "150000", "0", "100", "$150,000.00", "150.0000%", "-$50,000.00", "-$500.00"},
-                      MpiCase{"sales_price_zero_clears_everything", "0", "edtMPIDownPaymentSum", "20000",
-                              "7.5", "360", "$0.00", "0.0000%", "$0.00", "$0.00"}),
+    ::testing::Values(
+        MpiCase{"rate_zero_divides_evenly", "200000", "edtMPIDownPaymentPercent", "10", "0", "360", "$20,000.00",
+                "10.0000%", "$180,000.00", "$500.00"},
+        MpiCase{"dollar_down_payment_gives_percent", "250000", "edtMPIDownPaymentSum", "50000", "8.75", "360",
+                "$50,000.00", "20.0000%", "$200,000.00", "$1,573.40"},
+        MpiCase{"term_zero_still_writes_loan", "200000", "edtMPIDownPaymentSum", "20000", "7.5", "0", "$20,000.00",
+                "10.0000%", "$180,000.00", "$0.00"},
+        MpiCase{"down_payment_above_price_goes_negative", "100000", "edtMPIDownPaymentSum", "150000", "0", "100",
+                "$150,000.00", "150.0000%", "-$50,000.00", "-$500.00"},
+        MpiCase{"sales_price_zero_clears_everything", "0", "edtMPIDownPaymentSum", "20000", "7.5", "360", "$0.00",
+                "0.0000%", "$0.00", "$0.00"}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(QuickCalculatorsTest, NewSalesPriceKeepsDollarDownPaymentAndStalePercent) {
@@ -161,9 +160,8 @@ TEST_P(CalculateFailure, ShowsMessageAndClearsAllFour) {
     handlers.click("btnCalcQuickCalc");
 
     ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(
-        ui.messages[0].text,
-        "This calculation cannot be completed\n\rusing the values you entered.\n\r\n\rPlease try again.");
+    EXPECT_EQ(ui.messages[0].text,
+              "This calculation cannot be completed\n\rusing the values you entered.\n\r\n\rPlease try again.");
     EXPECT_EQ(ui.messages[0].icon, workspace::MessageIcon::Information);
     EXPECT_EQ(ui.messages[0].buttons, workspace::MessageButtons::Ok);
     for (const char* field : {"edtLA", "edtIR", "edtPMT", "edtN"}) {
@@ -172,18 +170,14 @@ TEST_P(CalculateFailure, ShowsMessageAndClearsAllFour) {
         EXPECT_TRUE(ws.field(field).enabled()) << field;
     }
     EXPECT_FALSE(ws.control("btnCalcQuickCalc").enabled());
-    EXPECT_EQ(page.target(), c.chosen); // only a variable button enables Calculate again
+    EXPECT_EQ(page.target(), c.chosen);  // only a variable button enables Calculate again
     EXPECT_EQ(ui.focused, "nbkQuickCalc");
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, CalculateFailure,
-                         ::testing::Values(FailureCase{"term_with_zero_rate_and_payment", "btnCalcN", "edtN",
-                                                       QuickCalcTarget::N, "100000", "0", "0", ""},
-                                           FailureCase{"payment_with_zero_rate_and_count", "btnCalcPMT",
-                                                       "edtPMT", QuickCalcTarget::PMT, "100000", "0", "",
-                                                       "0"},
-                                           FailureCase{"zero_over_zero_term", "btnCalcN", "edtN",
-                                                       QuickCalcTarget::N, "0", "0", "0", ""}),
+                         ::testing::Values(FailureCase{"term_with_zero_rate_and_payment", "btnCalcN", "edtN", QuickCalcTarget::N, "100000", "0", "0", ""},
+                                           FailureCase{"payment_with_zero_rate_and_count", "btnCalcPMT", "edtPMT", QuickCalcTarget::PMT, "100000", "0", "", "0"},
+                                           FailureCase{"zero_over_zero_term", "btnCalcN", "edtN", QuickCalcTarget::N, "0", "0", "0", ""}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 TEST_F(QuickCalculatorsTest, CalculateStartsDisabledAndDoesNothingWithoutTarget) {
@@ -245,5 +239,5 @@ TEST_F(QuickCalculatorsTest, ResetWritesTheChosenSetAndDisablesCalculate) {
     EXPECT_EQ(shown("edtN"), "0");
 }
 
-} // namespace
-} // namespace kelvarin::calculators
+}  // namespace
+}  // namespace kelvarin::calculators

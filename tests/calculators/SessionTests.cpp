@@ -1,9 +1,11 @@
 #include "calculators/Session.h"
+
 #include "support/RecordingUi.h"
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <random>
 
 namespace kelvarin::calculators {
@@ -19,9 +21,7 @@ protected:
     }
     ~SessionTest() override { fs::remove_all(folder); }
 
-    void writeDefaults(const std::string& content) {
-        std::ofstream(folder / "zelk.ini", std::ios::binary) << content;
-    }
+    void writeDefaults(const std::string& content) { std::ofstream(folder / "zelk.ini", std::ios::binary) << content; }
 
     fs::path folder;
     testing::RecordingUi ui;
@@ -41,11 +41,11 @@ TEST_F(SessionTest, StartsWithZeroValuesAndTheFilesRatios) {
     EXPECT_EQ(state.ScheduleStartYear, 2026);
     EXPECT_EQ(session.held().HRatio, 33.5);
     EXPECT_EQ(session.held().DRatio, 36);
-    EXPECT_EQ(session.held().Loan, 0); // general values are cleared by the all-zero reset
+    EXPECT_EQ(session.held().Loan, 0);  // general values are cleared by the all-zero reset
     EXPECT_EQ(session.workspace().field("edtMPIPayment").readFloat(), 0);
     EXPECT_FALSE(session.workspace().control("btnCalcQuickCalc").enabled());
     EXPECT_EQ(session.workspace().shownPage(), "pgMenu");
-    EXPECT_TRUE(ui.focused.empty()); // the start-up reset moves no focus
+    EXPECT_TRUE(ui.focused.empty());  // the start-up reset moves no focus
 }
 
 TEST_F(SessionTest, MissingDefaultsFileGivesDefaults) {
@@ -61,14 +61,14 @@ TEST_F(SessionTest, ResetThisCalculatorResetsOnlyTheShownPage) {
     session.start(workspace::DefaultsFile(folder / "ZELK.INI"), 6, 2026);
     auto& ws = session.workspace();
 
-    session.calculators().ResetThisCalculator(1); // the main menu: no page reset
+    session.calculators().ResetThisCalculator(1);  // the main menu: no page reset
     EXPECT_EQ(ws.state().ValueSet, 1);
     EXPECT_EQ(ws.field("edtLA").readFloat(), 0);
 
     ws.showPage("pgQuickCalculators");
     session.calculators().ResetThisCalculator(1);
     EXPECT_EQ(ws.field("edtLA").readFloat(), 100000);
-    EXPECT_EQ(ws.field("edtIncome1").readFloat(), 0); // the qualifier keeps its zeros
+    EXPECT_EQ(ws.field("edtIncome1").readFloat(), 0);  // the qualifier keeps its zeros
 
     ws.field("edtMPISalesPrice").writeFloat(5);
     session.calculators().ResetThisCalculator(0);
@@ -77,5 +77,5 @@ TEST_F(SessionTest, ResetThisCalculatorResetsOnlyTheShownPage) {
     EXPECT_EQ(ws.field("edtMPISalesPrice").readFloat(), 0);
 }
 
-} // namespace
-} // namespace kelvarin::calculators
+}  // namespace
+}  // namespace kelvarin::calculators

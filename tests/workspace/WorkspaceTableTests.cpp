@@ -64,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, PageTable, ::testing::ValuesIn(kPageRows),
 
 TEST(PageLookup, UnknownNamesAndNumbersFindNothing) {
     EXPECT_EQ(findPage("pgNoSuchPage"), nullptr);
-    EXPECT_EQ(findPage("pgmenu"), nullptr); // page names compare exactly
+    EXPECT_EQ(findPage("pgmenu"), nullptr);  // page names compare exactly
     EXPECT_EQ(findPage(""), nullptr);
     EXPECT_EQ(pageByDefaultCalculatorNumber(-1), nullptr);
     EXPECT_EQ(pageByDefaultCalculatorNumber(11), nullptr);
@@ -190,7 +190,7 @@ TEST(FieldTables, OnlyThreeCountFieldsAreLeftJustified) {
 struct StoredLine {
     int line;
     std::string_view field;
-    bool whole; // stored as a whole number, so a count field
+    bool whole;  // stored as a whole number, so a count field
 };
 
 const StoredLine kStoredLines[] = {
@@ -799,8 +799,7 @@ TEST(FieldAttributes, EachPageUsesOnlyItsOwnHandlersAndPanels) {
     for (const FieldDesign& design : allFieldDesigns()) {
         const auto it = allowed.find(design.page);
         ASSERT_NE(it, allowed.end()) << design.name;
-        EXPECT_TRUE(it->second.handlers.contains(design.exitHandler))
-            << design.name << ": " << design.exitHandler;
+        EXPECT_TRUE(it->second.handlers.contains(design.exitHandler)) << design.name << ": " << design.exitHandler;
         EXPECT_TRUE(it->second.panels.contains(design.panel)) << design.name << ": " << design.panel;
     }
 }
@@ -926,7 +925,7 @@ struct GridRow {
     std::string_view page;
     int rows;
     std::vector<int> widths;
-    std::vector<std::string> headings; // row 0
+    std::vector<std::string> headings;  // row 0
     bool visible;
 };
 
@@ -1012,7 +1011,7 @@ TEST(TextGridResize, KeepsWhatStaysInsideAndAddsEmptyUncolouredCells) {
     grid.resize(3, 4);
     EXPECT_EQ(grid.cell(1, 1), "kept");
     EXPECT_EQ(grid.cell(3, 2), "");
-    EXPECT_EQ(grid.colour(3, 1), 0x112233); // the row colour wins
+    EXPECT_EQ(grid.colour(3, 1), 0x112233);  // the row colour wins
     EXPECT_EQ(grid.colour(3, 2), TextGrid::kNoColour);
     EXPECT_EQ(grid.colWidths, (std::vector<int>{TextGrid::kDefaultColWidth, 90, TextGrid::kDefaultColWidth,
                                                 TextGrid::kDefaultColWidth}));
@@ -1063,7 +1062,7 @@ INSTANTIATE_TEST_SUITE_P(Lookups, UnknownName, ::testing::ValuesIn(kUnknownLooku
 
 TEST(Lookup, FindReturnsNullForUnknownAndTheSameObjectForKnownNames) {
     Workspace ws;
-    EXPECT_EQ(ws.findField("edtmpisalesprice"), nullptr); // names compare exactly
+    EXPECT_EQ(ws.findField("edtmpisalesprice"), nullptr);  // names compare exactly
     EXPECT_EQ(ws.findChoice("rgNone"), nullptr);
     EXPECT_EQ(ws.findGrid("grdNone"), nullptr);
     EXPECT_EQ(ws.findControl("btnNone"), nullptr);
@@ -1166,5 +1165,5 @@ TEST(RegionalSettingsOfTheWorkspace, EqualSeparatorsFallBackToPointAndComma) {
     EXPECT_EQ(&ws.field("edtLA").regional(), &ws.regional());
 }
 
-} // namespace
-} // namespace kelvarin::workspace
+}  // namespace
+}  // namespace kelvarin::workspace

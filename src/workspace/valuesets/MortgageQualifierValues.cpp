@@ -43,4 +43,4 @@ std::span<const ValueSetEntry> mortgageQualifier() {
     return table;
 }
 
-} // namespace kelvarin::workspace::valuesets
+}  // namespace kelvarin::workspace::valuesets

@@ -21,4 +21,4 @@ std::span<const ValueSetEntry> quickCalculators() {
     return table;
 }
 
-} // namespace kelvarin::workspace::valuesets
+}  // namespace kelvarin::workspace::valuesets

@@ -9,4 +9,4 @@ std::span<const ValueSetEntry> mortgageQualifier();
 std::span<const ValueSetEntry> amortizationSchedules();
 std::span<const ValueSetEntry> prepaymentCalculator();
 
-} // namespace kelvarin::workspace::valuesets
+}  // namespace kelvarin::workspace::valuesets
