@@ -66,8 +66,9 @@ std::int32_t paymentNumber(std::string_view text) {
 // A prepayment text of the list. A text in the user's currency format reads back exactly (negative
 // amounts and signs after the number included); any other text is read as the list always was: its
 // first character taken for the currency sign, the rest by TextToCurrency.
-double prepaymentAmount(std::string_view text, const workspace::RegionalSettings& regional) {
-    if (const auto value = workspace::parseCurrencyText(regional, text))
+double prepaymentAmount(std::string_view text, const workspace::RegionalSettings& regional,
+                        const workspace::CurrencyFormat& format) {
+    if (const auto value = format.parse(text))
         return *value;
     return TextToCurrency(text.substr(firstCharacters(text, 1).size()), regional);
 }
@@ -149,6 +150,7 @@ void AmortizationSchedules::CalcAmortization() {
 }
 
 void AmortizationSchedules::applyPrepaymentList() {
+    const workspace::CurrencyFormat format(m_ctx.ws.regional(), CurrencyBlank::NoBreak);
     std::string_view list = m_prepayments;
     while (!list.empty()) {
         const auto end = list.find("\r\n");
@@ -163,7 +165,7 @@ void AmortizationSchedules::applyPrepaymentList() {
                                           ? std::string_view()
                                           : firstCharacters(trimmedRight(line.substr(blank + 1)), 25);
         const std::int32_t k = paymentNumber(number);
-        const double amount = prepaymentAmount(rest, m_ctx.ws.regional());
+        const double amount = prepaymentAmount(rest, m_ctx.ws.regional(), format);
         try {
             m_schedule.SetExtraPayment(k, amount);
         } catch (const loanmath::PrepaymentTargetError& error) {

@@ -54,6 +54,7 @@ std::string plainAmount(double value) {
 } // namespace
 
 std::string scheduleCsv(const workspace::TextGrid& grid, const workspace::RegionalSettings& regional) {
+    const workspace::CurrencyFormat format(regional, workspace::CurrencyBlank::NoBreak);
     std::string out;
     const int cols = grid.colCount();
     int monthColumn = -1;
@@ -75,7 +76,7 @@ std::string scheduleCsv(const workspace::TextGrid& grid, const workspace::Region
                 appendField(out, cell);
             } else if (col == monthColumn) {
                 appendField(out, isoMonth(cell));
-            } else if (const auto amount = workspace::parseCurrencyText(regional, cell)) {
+            } else if (const auto amount = format.parse(cell)) {
                 out += plainAmount(*amount);
             } else {
                 appendField(out, cell);

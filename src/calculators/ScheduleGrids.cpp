@@ -116,6 +116,7 @@ void fillMonthlyGrid(TextGrid& monthly, const loanmath::TMortgage& schedule,
     monthly.resize(n + 1, static_cast<int>(kMonthlyTitles.size()));
     writeMonthlyTitles(monthly);
 
+    const workspace::CurrencyFormat format(regional, CurrencyBlank::NoBreak);
     int shown = 1;
     bool negative = false;
     for (int k = 1; k <= n; ++k) {
@@ -131,8 +132,7 @@ void fillMonthlyGrid(TextGrid& monthly, const loanmath::TMortgage& schedule,
         cells[1] += ' ';
         cells[1] += texts[2];
         for (std::size_t col = 2; col < 8; ++col) {
-            auto text =
-                workspace::currencyTextOfEngineAmount(regional, texts[col + 1], CurrencyBlank::NoBreak);
+            auto text = format.engineAmount(texts[col + 1]);
             cells[col] = text ? *std::move(text) : std::string(trimmed(texts[col + 1]));
         }
         if (!negative)
@@ -150,7 +150,13 @@ void fillMonthlyGrid(TextGrid& monthly, const loanmath::TMortgage& schedule,
 }
 
 double ChangeCurrencyStringToFloat(std::string_view text, const RegionalSettings& regional) {
-    if (const auto value = workspace::parseCurrencyText(regional, text))
+    return ChangeCurrencyStringToFloat(text, regional,
+                                       workspace::CurrencyFormat(regional, CurrencyBlank::NoBreak));
+}
+
+double ChangeCurrencyStringToFloat(std::string_view text, const RegionalSettings& regional,
+                                   const workspace::CurrencyFormat& format) {
+    if (const auto value = format.parse(text))
         return *value;
     // Not a text of the user's format: after the first character, at most 20 characters, without
     // thousands separators, as a plain number with the regional decimal separator.
@@ -277,25 +283,27 @@ void fillAnnualGrid(TextGrid& annual, const TextGrid& monthly, const RegionalSet
     const int d = c == 0 ? q + 1 : q + 2;
     annual.resize(d + 1, static_cast<int>(kAnnualTitles.size()));
 
+    const workspace::CurrencyFormat format(regional, CurrencyBlank::NoBreak);
     int next = 1; // the next monthly row to sum
     const auto sumRow = [&](int row, int months, std::string yearNumber, std::string period) {
         double principal = 0;
         double interest = 0;
         for (int k = 0; k < months; ++k, ++next) {
-            principal = loanmath::Held(static_cast<loanmath::Extended>(principal) +
-                                           ChangeCurrencyStringToFloat(monthlyCell(2, next), regional),
-                                       "annual principal");
+            principal =
+                loanmath::Held(static_cast<loanmath::Extended>(principal) +
+                                   ChangeCurrencyStringToFloat(monthlyCell(2, next), regional, format),
+                               "annual principal");
             interest = loanmath::Held(static_cast<loanmath::Extended>(interest) +
-                                          ChangeCurrencyStringToFloat(monthlyCell(3, next), regional),
+                                          ChangeCurrencyStringToFloat(monthlyCell(3, next), regional, format),
                                       "annual interest");
         }
         const double total =
             loanmath::Held(static_cast<loanmath::Extended>(principal) + interest, "annual payment");
         annual.cell(0, row) = std::move(yearNumber);
         annual.cell(1, row) = std::move(period);
-        annual.cell(2, row) = workspace::currencyText(regional, principal, 10, CurrencyBlank::NoBreak);
-        annual.cell(3, row) = workspace::currencyText(regional, interest, 10, CurrencyBlank::NoBreak);
-        annual.cell(4, row) = workspace::currencyText(regional, total, 10, CurrencyBlank::NoBreak);
+        annual.cell(2, row) = format.text(principal, 10);
+        annual.cell(3, row) = format.text(interest, 10);
+        annual.cell(4, row) = format.text(total, 10);
     };
 
     sumRow(1, a, "1", firstPeriod);

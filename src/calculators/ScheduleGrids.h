@@ -1,6 +1,7 @@
 #pragma once
 
 #include "loanmath/Mortgage.h"
+#include "workspace/CurrencyText.h"
 #include "workspace/RegionalSettings.h"
 #include "workspace/TextGrid.h"
 
@@ -47,6 +48,9 @@ std::string ParseMonth(std::string_view monthCell);
 // text is read after its first character (taken for the currency sign), at most 20 characters, without
 // thousands separators. Throws workspace::ConversionError when that is not a number.
 double ChangeCurrencyStringToFloat(std::string_view text, const workspace::RegionalSettings& regional);
+// The same with the user's currency format prepared once (for many texts).
+double ChangeCurrencyStringToFloat(std::string_view text, const workspace::RegionalSettings& regional,
+                                   const workspace::CurrencyFormat& format);
 
 // A prepayment amount text, exact to 4 decimals: from the first of "$", "+", "-", digits and the two
 // regional separators, the characters while they are allowed (a sign only first, no separator after the

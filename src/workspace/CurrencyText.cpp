@@ -56,49 +56,116 @@ bool increment(std::string& digits) {
     return true;
 }
 
+// Every kind of blank as a plain one.
+std::string plainBlanks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "\u00A0") == 0) {
+            out += ' ';
+            i += 1;
+        } else if (text.compare(i, 3, "\u202F") == 0) {
+            out += ' ';
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
 } // namespace
 
-std::string currencyText(const RegionalSettings& regional, bool negative, std::string_view integer,
-                         std::string_view fraction, CurrencyBlank blank) {
+CurrencyFormat::CurrencyFormat(const RegionalSettings& regional, CurrencyBlank blank) {
     const RegionalSettings r = usable(regional);
-    const char32_t blankChar = blank == CurrencyBlank::NoBreak ? kNoBreakSpace : U' ';
-    char32_t thousands = r.thousandsSeparator;
-    if (blank == CurrencyBlank::NoBreak && thousands == U' ')
-        thousands = kNoBreakSpace;
+    const std::string blankText = blank == CurrencyBlank::NoBreak ? "\u00A0" : " ";
+    const std::string sign = toUtf8(r.currencySign);
+    const auto build = [&](std::u32string_view pattern) {
+        Pattern p;
+        bool afterNumber = false;
+        for (char32_t c : pattern) {
+            std::string& part = afterNumber ? p.suffix : p.prefix;
+            if (c == U'1')
+                afterNumber = true;
+            else if (c == U'$')
+                part += sign;
+            else if (c == U' ')
+                part += blankText;
+            else
+                part += static_cast<char>(c);
+        }
+        p.readPrefix = plainBlanks(p.prefix);
+        p.readSuffix = plainBlanks(p.suffix);
+        return p;
+    };
+    m_positive = build(positivePattern(r));
+    m_negative = build(negativePattern(r));
+    const bool blankThousands = isBlank(r.thousandsSeparator);
+    m_thousands = blankThousands && blank == CurrencyBlank::NoBreak
+                      ? std::string("\u00A0")
+                      : toUtf8(std::u32string(1, r.thousandsSeparator));
+    m_readThousands = blankThousands ? std::string(" ") : m_thousands;
+    m_decimal = toUtf8(std::u32string(1, r.decimalSeparator));
+}
 
-    std::u32string number;
+std::string CurrencyFormat::text(bool negative, std::string_view integer, std::string_view fraction) const {
+    const Pattern& p = negative ? m_negative : m_positive;
+    std::string out;
+    out.reserve(p.prefix.size() + p.suffix.size() + integer.size() * 2 + fraction.size() + 4);
+    out += p.prefix;
     const std::size_t n = integer.size();
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0 && (n - i) % 3 == 0)
-            number += thousands;
-        number += static_cast<char32_t>(integer[i]);
+            out += m_thousands;
+        out += integer[i];
     }
     if (!fraction.empty()) {
-        number += r.decimalSeparator;
-        for (char c : fraction)
-            number += static_cast<char32_t>(c);
+        out += m_decimal;
+        out += fraction;
     }
-
-    std::u32string text;
-    for (char32_t p : negative ? negativePattern(r) : positivePattern(r)) {
-        if (p == U'$')
-            text += r.currencySign;
-        else if (p == U'1')
-            text += number;
-        else if (p == U' ')
-            text += blankChar;
-        else
-            text += p;
-    }
-    return toUtf8(text);
+    out += p.suffix;
+    return out;
 }
 
-std::string currencyText(const RegionalSettings& regional, double value, int precision, CurrencyBlank blank) {
-    // Enough decimals that the 18 significant digits of any value below 1 are all kept.
-    constexpr int kDecimals = 40;
-    const FixedDigits d = roundFixed(value, kDecimals);
-    const std::string digits = d.integer + d.fraction;
-    std::size_t integerLength = d.integer.size();
+std::string CurrencyFormat::text(double value, int precision) const {
+    // The value's digits after rounding half away from zero to 18 significant digits, then at least
+    // 40 decimals.
+    std::string digits;
+    std::size_t integerLength = 0;
+    bool negativeValue = false;
+    if (const double magnitude = std::fabs(value); magnitude >= 1e-6 && magnitude < 0x1p53) {
+        // Quick path: below 2^53 and from 10^-6 on, 80 decimals hold the exact expansion.
+        char buffer[160];
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::fixed, 80).ptr;
+        const std::string_view exact(buffer, static_cast<std::size_t>(end - buffer));
+        const auto point = exact.find('.');
+        digits.assign(exact.substr(0, point));
+        digits.append(exact.substr(point + 1));
+        integerLength = point;
+        const std::size_t first = digits.find_first_not_of('0');
+        if (digits.size() - first > 18) {
+            const bool up = digits[first + 18] >= '5';
+            std::fill(digits.begin() + static_cast<std::ptrdiff_t>(first + 18), digits.end(), '0');
+            std::string head = digits.substr(0, first + 18);
+            if (up && increment(head)) {
+                head.insert(head.begin(), '1');
+                ++integerLength;
+                digits.pop_back();
+            }
+            digits.replace(0, first + 18, head);
+        }
+        negativeValue = value < 0;
+    } else {
+        const FixedDigits d = roundFixed(value, 40);
+        digits = d.integer + d.fraction;
+        integerLength = d.integer.size();
+        negativeValue = d.negative;
+    }
 
     // One rounding, half away from zero, where the first limit bites: `precision` significant digits
     // or 2 decimals. (Rounding twice would turn 2.67499999999999982 into 2.675 and then 2.68.)
@@ -115,12 +182,11 @@ std::string currencyText(const RegionalSettings& regional, double value, int pre
     const auto nonZero = integer.find_first_not_of('0');
     integer = nonZero == std::string::npos ? "0" : integer.substr(nonZero);
     const std::string fraction = kept.substr(integerLength);
-    const bool negative = d.negative && kept.find_first_not_of('0') != std::string::npos;
-    return currencyText(regional, negative, integer, fraction, blank);
+    const bool negative = negativeValue && kept.find_first_not_of('0') != std::string::npos;
+    return text(negative, integer, fraction);
 }
 
-std::optional<std::string> currencyTextOfEngineAmount(const RegionalSettings& regional,
-                                                      std::string_view amount, CurrencyBlank blank) {
+std::optional<std::string> CurrencyFormat::engineAmount(std::string_view amount) const {
     const auto start = amount.find_first_not_of(' ');
     if (start == std::string_view::npos)
         return std::nullopt;
@@ -130,93 +196,81 @@ std::optional<std::string> currencyTextOfEngineAmount(const RegionalSettings& re
         amount.remove_prefix(1);
     const auto point = amount.find('.');
     std::string_view integer = amount.substr(0, point);
-    std::string_view fraction =
+    const std::string_view fraction =
         point == std::string_view::npos ? std::string_view() : amount.substr(point + 1);
-    const auto allDigits = [](std::string_view s) {
-        return s.find_first_not_of("0123456789") == std::string_view::npos;
-    };
+    const auto allDigits = [](std::string_view s) { return std::ranges::all_of(s, isDigit); };
     if (integer.empty() || !allDigits(integer) || !allDigits(fraction) || fraction.size() > 2)
         return std::nullopt;
     const auto nonZero = integer.find_first_not_of('0');
     integer = nonZero == std::string_view::npos ? std::string_view("0") : integer.substr(nonZero);
-    std::string decimals(fraction);
-    decimals.resize(2, '0');
-    const bool isZero = integer == "0" && decimals == "00";
-    return currencyText(regional, negative && !isZero, integer, decimals, blank);
+    char decimals[2] = {'0', '0'};
+    for (std::size_t i = 0; i < fraction.size(); ++i)
+        decimals[i] = fraction[i];
+    const bool isZero = integer == "0" && decimals[0] == '0' && decimals[1] == '0';
+    return text(negative && !isZero, integer, std::string_view(decimals, 2));
 }
 
-namespace {
-
-// The number between a pattern's prefix and suffix: digits with thousands separators between
-// them, then optionally the decimal separator and more digits. Gives the ASCII form "1234.5".
-std::optional<std::string> plainNumber(std::u32string_view middle, const RegionalSettings& r) {
-    std::string plain;
-    bool afterPoint = false;
-    char32_t thousands = r.thousandsSeparator;
-    if (isBlank(thousands))
-        thousands = U' ';
-    for (std::size_t i = 0; i < middle.size(); ++i) {
-        const char32_t c = middle[i];
-        if (c >= U'0' && c <= U'9') {
-            plain += static_cast<char>(c);
-        } else if (c == r.decimalSeparator && !afterPoint) {
-            afterPoint = true;
-            plain += '.';
-        } else if (c == thousands && !afterPoint && !plain.empty() && i + 1 < middle.size() &&
-                   middle[i + 1] >= U'0' && middle[i + 1] <= U'9') {
-            continue;
-        } else {
-            return std::nullopt;
+std::optional<double> CurrencyFormat::parse(std::string_view text) const {
+    const std::string plain = plainBlanks(text);
+    // Digits with thousands separators between them, then the decimal separator and digits.
+    const auto number = [this](std::string_view middle) -> std::optional<double> {
+        char ascii[64];
+        std::size_t length = 0;
+        bool afterPoint = false;
+        for (std::size_t i = 0; i < middle.size();) {
+            if (length + 1 >= sizeof ascii)
+                return std::nullopt;
+            const std::string_view rest = middle.substr(i);
+            if (isDigit(middle[i])) {
+                ascii[length++] = middle[i++];
+            } else if (!afterPoint && length > 0 && rest.starts_with(m_decimal)) {
+                afterPoint = true;
+                ascii[length++] = '.';
+                i += m_decimal.size();
+            } else if (!afterPoint && length > 0 && rest.starts_with(m_readThousands) &&
+                       rest.size() > m_readThousands.size() && isDigit(rest[m_readThousands.size()])) {
+                i += m_readThousands.size();
+            } else {
+                return std::nullopt;
+            }
         }
-    }
-    if (plain.find_first_of("0123456789") == std::string::npos || plain.front() == '.')
-        return std::nullopt;
-    return plain;
-}
-
-std::optional<double> matchPattern(std::u32string_view text, std::u32string_view pattern,
-                                   const RegionalSettings& r) {
-    const auto one = pattern.find(U'1');
-    std::u32string prefix, suffix;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (i == one)
+        if (length == 0)
+            return std::nullopt;
+        double value = 0;
+        const auto [end, error] = std::from_chars(ascii, ascii + length, value);
+        if (error != std::errc() || end != ascii + length || !std::isfinite(value))
+            return std::nullopt;
+        return value;
+    };
+    const std::string_view t = plain;
+    for (const Pattern* p : {&m_positive, &m_negative}) {
+        if (t.size() < p->readPrefix.size() + p->readSuffix.size() || !t.starts_with(p->readPrefix) ||
+            !t.ends_with(p->readSuffix))
             continue;
-        std::u32string& part = i < one ? prefix : suffix;
-        if (pattern[i] == U'$')
-            part += r.currencySign;
-        else
-            part += pattern[i];
+        const auto value =
+            number(t.substr(p->readPrefix.size(), t.size() - p->readPrefix.size() - p->readSuffix.size()));
+        if (value)
+            return p == &m_negative ? -*value : *value;
     }
-    if (text.size() < prefix.size() + suffix.size() || !text.starts_with(prefix) || !text.ends_with(suffix))
-        return std::nullopt;
-    const auto plain =
-        plainNumber(text.substr(prefix.size(), text.size() - prefix.size() - suffix.size()), r);
-    if (!plain)
-        return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(plain->data(), plain->data() + plain->size(), value);
-    if (error != std::errc() || end != plain->data() + plain->size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
+    return std::nullopt;
 }
 
-} // namespace
+std::string currencyText(const RegionalSettings& regional, bool negative, std::string_view integer,
+                         std::string_view fraction, CurrencyBlank blank) {
+    return CurrencyFormat(regional, blank).text(negative, integer, fraction);
+}
+
+std::string currencyText(const RegionalSettings& regional, double value, int precision, CurrencyBlank blank) {
+    return CurrencyFormat(regional, blank).text(value, precision);
+}
+
+std::optional<std::string> currencyTextOfEngineAmount(const RegionalSettings& regional,
+                                                      std::string_view amount, CurrencyBlank blank) {
+    return CurrencyFormat(regional, blank).engineAmount(amount);
+}
 
 std::optional<double> parseCurrencyText(const RegionalSettings& regional, std::string_view text) {
-    RegionalSettings r = usable(regional);
-    // Every kind of blank reads as a plain one, in the text and in the settings alike.
-    std::u32string wide = fromUtf8(text);
-    for (char32_t& c : wide)
-        if (isBlank(c))
-            c = U' ';
-    for (char32_t& c : r.currencySign)
-        if (isBlank(c))
-            c = U' ';
-    if (const auto value = matchPattern(wide, positivePattern(r), r))
-        return *value;
-    if (const auto value = matchPattern(wide, negativePattern(r), r))
-        return -*value;
-    return std::nullopt;
+    return CurrencyFormat(regional, CurrencyBlank::Plain).parse(text);
 }
 
 } // namespace kelvarin::workspace

@@ -40,6 +40,28 @@ std::optional<std::string> currencyTextOfEngineAmount(const RegionalSettings& re
 // misplaced currency sign, stray characters, no digits).
 std::optional<double> parseCurrencyText(const RegionalSettings& regional, std::string_view text);
 
+// The user's currency format prepared once for many texts (a grid fill formats and reads thousands);
+// the free functions above build one per call.
+class CurrencyFormat {
+public:
+    CurrencyFormat(const RegionalSettings& regional, CurrencyBlank blank);
+
+    std::string text(bool negative, std::string_view integer, std::string_view fraction) const;
+    std::string text(double value, int precision) const;
+    std::optional<std::string> engineAmount(std::string_view amount) const;
+    // Reads plain and no-break blanks alike.
+    std::optional<double> parse(std::string_view text) const;
+
+private:
+    struct Pattern {
+        std::string prefix, suffix;         // as written, UTF-8
+        std::string readPrefix, readSuffix; // every blank as a plain one
+    };
+    Pattern m_positive, m_negative;
+    std::string m_thousands, m_decimal; // as written
+    std::string m_readThousands;        // a blank as a plain one
+};
+
 // A text that should hold a number but does not; what() is the message for the user.
 class ConversionError : public std::runtime_error {
 public:

@@ -1,6 +1,8 @@
 #include "workspace/CurrencyText.h"
+#include "workspace/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -130,6 +132,28 @@ TEST(CurrencyText, RandomCentsRoundTrip) {
             const std::string text = currencyText(r, value, 15, CurrencyBlank::NoBreak);
             ASSERT_EQ(parseCurrencyText(r, text), value) << text;
         }
+    }
+}
+
+} // namespace
+} // namespace kelvarin::workspace
+
+namespace kelvarin::workspace {
+namespace {
+
+// Within 15 significant digits the text is the value rounded to cents as the value fields round it.
+TEST(CurrencyText, CentsAsTheFieldsRoundThem) {
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> exponent(-6, 13);
+    std::uniform_real_distribution<double> mantissa(1, 10);
+    std::vector<double> values{2.675, 0.125, 1.005, 1 + 0x1p-18, 0.0049999999999999999, 999999999999.995,
+                               1e-6};
+    for (int i = 0; i < 20000; ++i)
+        values.push_back(mantissa(random) * std::pow(10.0, std::floor(exponent(random))) * (i % 2 ? -1 : 1));
+    const RegionalSettings us = RegionalSettings::unitedStates();
+    for (double value : values) {
+        const FixedDigits d = roundFixed(value, 2);
+        EXPECT_EQ(currencyText(us, value, 15), currencyText(us, d.negative, d.integer, d.fraction)) << value;
     }
 }
 
