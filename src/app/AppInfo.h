@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <string>
 
 namespace kelvarin::app {
@@ -10,9 +9,8 @@ inline constexpr const char* kApplicationTitle = "Kelvarin";
 inline constexpr const char* kVersion = "2.1.00";
 inline constexpr const char* kCaption = "Kelvarin, 2.1.00";
 inline constexpr const char* kWelcome = " Welcome to Kelvarin by Larkmoor Software, LLC!";
-inline constexpr const char* kSupportMail = "support@larkmoor.example";
 
 // "Kelvarin, 2.1.00" without a document, else " - " and the file name without its folder.
 QString captionFor(const std::string& documentFileName);
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

@@ -1,15 +1,13 @@
 #include "Features.h"
 
-#include "DefaultsFeature.h"
 #include "MainWindow.h"
 #include "ResetFeature.h"
 
 namespace kelvarin::app {
 
-// One line per module, each setting its own hooks.
+// One line per module, each given the narrow pieces it needs.
 void installFeatures(MainWindow& window) {
-    installDefaults(window);
-    installResets(window);
+    installResets(window.hooks().reset, window.session().calculators());
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

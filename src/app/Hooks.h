@@ -4,8 +4,9 @@
 
 namespace kelvarin::app {
 
-// Commands and steps that the frame calls but other modules implement. An empty hook does
-// nothing; each module fills its own hooks in installFeatures (Features.cpp).
+// Commands and steps that the frame calls but other modules implement. Each module fills its
+// own hooks in installFeatures (Features.cpp); the menu entries and buttons of a command whose
+// hook is still empty are disabled, so that nothing offered silently does nothing.
 using Hook = std::function<void()>;
 
 inline void runHook(const Hook& hook) {
@@ -15,13 +16,13 @@ inline void runHook(const Hook& hook) {
 
 // File menu and button bar.
 struct FileHooks {
-    Hook open;           // btnOpenClick
-    Hook save;           // btnSaveClick; also the Yes of the close prompt
-    Hook saveAs;         // mnuFileSaveAsClick
-    Hook closeDocument;  // mnuFileCloseClick (the entry itself stays hidden)
-    Hook clearHistory;   // mnuFileClearHistoryClick
-    Hook print;          // Print: preview of the shown page's report
-    Hook printSetup;     // printer setup dialog
+    Hook open;          // btnOpenClick
+    Hook save;          // btnSaveClick; also the Yes of the close prompt
+    Hook saveAs;        // mnuFileSaveAsClick
+    Hook closeDocument; // mnuFileCloseClick (the entry itself stays hidden)
+    Hook clearHistory;  // mnuFileClearHistoryClick
+    Hook print;         // Print: preview of the shown page's report
+    Hook printSetup;    // printer setup dialog
 };
 
 // Zero and sample values: the reset menu and the page resets the frame runs itself.
@@ -30,20 +31,17 @@ struct ResetHooks {
     Hook allZeroClick;
     Hook thisSamplesClick;
     Hook allSamplesClick;
-    Hook resetAmortizationSchedules;  // also the error handler's repair of that page
-    Hook resetPrepaymentCalculator;
-    Hook resetAllToZero;
 };
 
 // Help, small windows and web links.
 struct ShellHooks {
-    Hook help;  // topic of the shown page
+    Hook help; // topic of the shown page
     Hook helpContents;
     Hook helpSearch;
     Hook helpHowTo;
     Hook glossary;
     Hook disclaimer;
-    Hook about;  // also a click on the main menu page's picture
+    Hook about; // also a click on the main menu page's picture
     Hook popupCalculator;
     Hook update;
     Hook webHome;
@@ -53,14 +51,12 @@ struct ShellHooks {
     Hook mailSupport;
 };
 
-// Steps of the window's initialisation that belong to other modules, in the order run.
+// Steps of the window's start that belong to other modules, around the session's own start-up
+// (defaults, prepayment list, clock, resets), in the order run.
 struct StartupHooks {
-    Hook registerFileType;
-    Hook loadDefaults;
-    Hook createPrepaymentList;
-    // (the three resets of ResetHooks run here)
-    Hook restoreRecentFiles;   // right after the initialisation
-    Hook createHiddenWindows;  // popup calculator and disclaimer, never shown
+    Hook registerFileType;    // before the session starts
+    Hook restoreRecentFiles;  // right after the initialisation
+    Hook createHiddenWindows; // popup calculator and disclaimer, never shown
 };
 
 // Closing: saveRecentFiles once the close prompt lets the window close, then FormClose.
@@ -70,18 +66,12 @@ struct CloseHooks {
     Hook releaseEngines;
 };
 
-// Repairs of the application-wide error handler after a calculation error.
-struct RepairHooks {
-    Hook rebuildLoanSpread;  // CleanGrid, then ChooseLoanSpreadCalculator
-};
-
 struct Hooks {
     FileHooks file;
     ResetHooks reset;
     ShellHooks shell;
     StartupHooks startup;
     CloseHooks close;
-    RepairHooks repair;
 };
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

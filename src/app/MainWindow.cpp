@@ -4,20 +4,24 @@
 #include "Application.h"
 #include "ButtonBar.h"
 #include "Menus.h"
-#include "Navigation.h"
 #include "PageSet.h"
 #include "StatusLine.h"
+#include "calculators/Navigator.h"
+#include "widgets/ControlBinding.h"
 #include "widgets/TitleStrip.h"
+#include "workspace/DefaultsFile.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDate>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
+#include <QMenuBar>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QToolButton>
+#include <filesystem>
 
 namespace kelvarin::app {
 
@@ -27,28 +31,37 @@ constexpr int kStripWidth = 26;
 constexpr int kPagesWidth = 587;
 constexpr int kPagesHeight = 380;
 constexpr int kHintDelayMs = 400;
-}  // namespace
 
-MainWindow::MainWindow(workspace::Workspace& workspace, QWidget* parent)
-    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      m_workspace(workspace),
-      m_ui(this),
-      m_errors(workspace, m_ui, m_hooks),
-      m_leaveErrors(m_ui),
-      m_calculators(calculators::CalculatorContext{workspace, m_ui, m_held}) {
+std::filesystem::path userConfigFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    return folder.isEmpty() ? std::filesystem::path() : std::filesystem::path(folder.toStdString());
+}
+} // namespace
+
+MainWindow::MainWindow(const workspace::RegionalSettings& regional, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      m_session(regional, m_ui), m_leaveErrors(m_ui) {
     setObjectName(QStringLiteral("frmMain"));
     setFont(QFont(QStringLiteral("Arial"), 8));
     setWindowTitle(QString::fromLatin1(kCaption));
+    m_ui.setWindow(this);
     m_ui.setPrintingSwitch([this](bool available) { setPrintingAvailable(available); });
     buildFrame();
     connectButtons();
+    followNavigation();
+    m_session.verifyNames();
 }
 
-// Nothing global refers to the window: its end needs no more than this.
+// The widgets and menus unbind from the session as they go, so they go before the members.
 MainWindow::~MainWindow() {
-    // Pages and their fields' views go before the members they refer to.
+    m_ui.setWindow(nullptr);
     delete takeCentralWidget();
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        delete menu;
+    for (QMenu* menu : findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        delete menu;
 }
 
 void MainWindow::buildFrame() {
@@ -63,9 +76,9 @@ void MainWindow::buildFrame() {
     m_title = new TitleStrip(client);
     m_title->setGeometry(0, kButtonBarHeight, kStripWidth, kPagesHeight);
 
-    const auto navigate = [this](std::string_view command) { m_navigation->gotoChosenCalculator(command); };
-    m_pageContext = std::make_unique<PageContext>(
-        PageContext{m_workspace, m_ui, m_calculators, m_errors, m_leaveErrors, m_hooks, navigate});
+    const auto navigateTo = [this](std::string_view command) { navigate(command); };
+    m_pageContext =
+        std::make_unique<PageContext>(PageContext{m_session, m_ui, m_leaveErrors, m_hooks, navigateTo});
     m_pages = new PageSet(*m_pageContext, client);
     m_pages->setGeometry(kStripWidth, kButtonBarHeight, kPagesWidth, kPagesHeight);
 
@@ -73,8 +86,8 @@ void MainWindow::buildFrame() {
     m_status->setGeometry(0, kButtonBarHeight + kPagesHeight, kClientWidth,
                           kClientHeight - kButtonBarHeight - kPagesHeight);
 
-    m_menus = new Menus(this, m_errors, m_hooks, navigate, [this] { MnuFileExitClick(); });
-    m_navigation = std::make_unique<Navigation>(*m_pages, *m_menus, *m_title, *m_buttons->button("btnReset"), m_ui);
+    m_menus = new Menus(this, m_session.errors(), m_hooks, m_session.workspace(), navigateTo,
+                        [this] { MnuFileExitClick(); });
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -84,7 +97,7 @@ void MainWindow::buildFrame() {
 void MainWindow::connectButtons() {
     const auto onClick = [this](const char* name, std::function<void()> command) {
         connect(m_buttons->button(name), &QToolButton::clicked, this,
-                [this, command = std::move(command)] { m_errors.dispatch(command); });
+                [this, command = std::move(command)] { m_session.errors().dispatch(command); });
     };
     auto& h = m_hooks;
     onClick("btnOpen", [&h] { runHook(h.file.open); });
@@ -104,35 +117,57 @@ void MainWindow::connectButtons() {
     });
 }
 
+// The title strip and the reset button show what navigation decided in the core; the page
+// set follows the workspace's shown page (PageSet).
+void MainWindow::followNavigation() {
+    auto& ws = m_session.workspace();
+    bindControl(m_buttons->button(std::string(calculators::Navigator::kResetButton)),
+                ws.control(calculators::Navigator::kResetButton));
+    auto& title = ws.control(calculators::Navigator::kTitleStrip);
+    const auto showTitle = [this](const workspace::ControlState& state) {
+        m_title->setTitle(QString::fromStdString(state.caption()), state.top());
+    };
+    showTitle(title);
+    const int id = title.addObserver(showTitle);
+    connect(m_title, &QObject::destroyed, [&title, id] { title.removeObserver(id); });
+}
+
+void MainWindow::disableUnbuiltCommands() {
+    m_menus->disableUnbuiltCommands();
+    const std::pair<const char*, const Hook*> buttons[] = {
+        {"btnOpen", &m_hooks.file.open},      {"btnSave", &m_hooks.file.save},
+        {"btnPrint", &m_hooks.file.print},    {"btnPopupCalculator", &m_hooks.shell.popupCalculator},
+        {"btnUpdate", &m_hooks.shell.update}, {"btnHelp", &m_hooks.shell.help},
+    };
+    for (const auto& [name, hook] : buttons)
+        if (!*hook)
+            m_buttons->button(name)->setEnabled(false);
+}
+
 void MainWindow::FormCreate() {
-    auto& state = m_workspace.state();
+    disableUnbuiltCommands();
+    auto& state = m_session.workspace().state();
     state.DocumentFileName.clear();
     updateCaption();
-    state.ProgramFolder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
-    m_errors.dispatch(m_hooks.startup.registerFileType);
-    m_errors.dispatch(m_hooks.startup.loadDefaults);
-    m_errors.dispatch(m_hooks.startup.createPrepaymentList);
+    state.ProgramFolder =
+        QDir::toNativeSeparators(QCoreApplication::applicationDirPath() + QLatin1Char('/')).toStdString();
+    m_session.errors().dispatch(m_hooks.startup.registerFileType);
     if (auto* app = qobject_cast<Application*>(QCoreApplication::instance()))
-        app->setExceptionSink([this](std::exception_ptr error) { m_errors.appOnException(error); });
-    readClock();
+        app->setExceptionSink([this](std::exception_ptr error) { m_session.errors().AppOnException(error); });
     m_helpFile = state.ProgramFolder + "ZELK.hlp";
     Application::setHintDelay(kHintDelayMs);
-    m_errors.dispatch(m_hooks.reset.resetAmortizationSchedules);
-    m_errors.dispatch(m_hooks.reset.resetPrepaymentCalculator);
-    m_errors.dispatch(m_hooks.reset.resetAllToZero);
+    m_session.errors().dispatch([this, &state] {
+        const auto& regional = m_session.workspace().regional();
+        workspace::DefaultsFile defaults(
+            workspace::locateDefaultsFile(state.ProgramFolder, userConfigFolder()), regional);
+        m_session.start(std::move(defaults), calculators::LocalDate::today());
+    });
     unsetCursor();
 }
 
-void MainWindow::readClock() {
-    auto& state = m_workspace.state();
-    const QDate today = QDate::currentDate();
-    const auto& regional = m_workspace.regional();
-    state.CurrentMonthShort = regional.shortMonthNames.at(static_cast<std::size_t>(today.month() - 1));
-    state.CurrentMonthLong = regional.longMonthNames.at(static_cast<std::size_t>(today.month() - 1));
-    state.CurrentYear = today.year();
+void MainWindow::updateCaption() {
+    setWindowTitle(captionFor(m_session.workspace().state().DocumentFileName));
 }
-
-void MainWindow::updateCaption() { setWindowTitle(captionFor(m_workspace.state().DocumentFileName)); }
 
 void MainWindow::bringToFront() {
     if (isMinimized())
@@ -143,29 +178,37 @@ void MainWindow::bringToFront() {
 }
 
 void MainWindow::setPrintingAvailable(bool available) {
+    available = available && m_hooks.file.print;
     m_buttons->button("btnPrint")->setEnabled(available);
     if (QAction* entry = m_menus->action("MnuFilePrint"))
         entry->setEnabled(available);
 }
 
-void MainWindow::MnuFileExitClick() { close(); }
+void MainWindow::MnuFileExitClick() {
+    close();
+}
+
+void MainWindow::navigate(std::string_view command) {
+    m_session.errors().dispatch([&] { m_session.navigator().gotoChosenCalculator(command); });
+}
 
 bool MainWindow::FormCloseQuery() {
-    const std::string& document = m_workspace.state().DocumentFileName;
+    const std::string& document = m_session.workspace().state().DocumentFileName;
     if (document.empty())
         return true;
     const auto answer = m_ui.message("Save changes to " + document, workspace::MessageIcon::Question,
                                      workspace::MessageButtons::YesNo);
     // A failed write reaches the error handler and keeps the window open.
     if (answer == workspace::MessageAnswer::Yes)
-        return m_errors.dispatch(m_hooks.file.save);
+        return m_session.errors().dispatch(m_hooks.file.save);
     return true;
 }
 
 void MainWindow::FormClose() {
-    m_errors.dispatch(m_hooks.close.saveRecentFiles);
-    m_errors.dispatch(m_hooks.close.closeHelp);
-    m_errors.dispatch(m_hooks.close.releaseEngines);
+    auto& errors = m_session.errors();
+    errors.dispatch(m_hooks.close.saveRecentFiles);
+    errors.dispatch(m_hooks.close.closeHelp);
+    errors.dispatch(m_hooks.close.releaseEngines);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -174,7 +217,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     bool mayClose = false;
-    if (!m_errors.dispatch([&] { mayClose = FormCloseQuery(); }) || !mayClose) {
+    if (!m_session.errors().dispatch([&] { mayClose = FormCloseQuery(); }) || !mayClose) {
         event->ignore();
         return;
     }
@@ -188,4 +231,4 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     event->accept();
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

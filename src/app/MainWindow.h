@@ -1,41 +1,35 @@
 #pragma once
 
-#include "ErrorHandler.h"
 #include "Hooks.h"
 #include "WindowUiPort.h"
+#include "calculators/Session.h"
 #include "pages/PageContext.h"
 #include "widgets/LeaveErrorReporter.h"
 
-#include "calculators/CalculatorSet.h"
-#include "workspace/DefaultsFile.h"
-#include "workspace/HeldValues.h"
-#include "workspace/Workspace.h"
-
 #include <QMainWindow>
-
 #include <memory>
-#include <optional>
 #include <string>
+#include <string_view>
 
 namespace kelvarin::app {
 
 class ButtonBar;
 class Menus;
-class Navigation;
 class PageSet;
 class StatusLine;
 class TitleStrip;
 
-// The main window: the frame around the workspace's pages (button bar, title strip, page
-// set, status bar, menus), the UI port the calculators reach the user through, and the
-// start-up and closing steps. Fixed client area of 611 by 430 below the menu bar.
+// The main window: the frame around the session's pages (button bar, title strip, page set,
+// status bar, menus), the UI port the calculators reach the user through, and the start-up
+// and closing steps. It owns the Session, the whole program state; the frame only shows it.
+// Fixed client area of 611 by 430 below the menu bar.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 611;
     static constexpr int kClientHeight = 430;
 
-    explicit MainWindow(workspace::Workspace& workspace, QWidget* parent = nullptr);
+    explicit MainWindow(const workspace::RegionalSettings& regional, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The window's initialisation; run once, after installFeatures has filled the hooks.
@@ -44,21 +38,19 @@ public:
     void updateCaption();
     // A second start asked for the window: restore it when minimised and bring it forward.
     void bringToFront();
-    // Print button and Print Preview entry, always together.
+    // Print button and Print Preview entry, always together (off while printing is not built).
     void setPrintingAvailable(bool available);
     // Asks the window to close (Exit, the exit button, the close box).
     void MnuFileExitClick();
+    // A navigation command by name ("btnQC", "mnuPopLSC", ...), through the error handler.
+    void navigate(std::string_view command);
 
-    workspace::Workspace& workspace() { return m_workspace; }
-    workspace::HeldValues& held() { return m_held; }
-    // ZELK.INI, once start-up has located it (empty before).
-    std::optional<workspace::DefaultsFile>& defaultsFile() { return m_defaults; }
+    calculators::Session& session() { return m_session; }
+    workspace::Workspace& workspace() { return m_session.workspace(); }
+    calculators::ErrorHandler& errors() { return m_session.errors(); }
     WindowUiPort& uiPort() { return m_ui; }
-    ErrorHandler& errors() { return m_errors; }
     Hooks& hooks() { return m_hooks; }
-    calculators::CalculatorSet& calculators() { return m_calculators; }
     Menus& menus() { return *m_menus; }
-    Navigation& navigation() { return *m_navigation; }
     PageSet& pages() { return *m_pages; }
     TitleStrip& titleStrip() { return *m_title; }
     StatusLine& statusLine() { return *m_status; }
@@ -72,18 +64,15 @@ protected:
 private:
     void buildFrame();
     void connectButtons();
-    void readClock();
+    void followNavigation();
+    void disableUnbuiltCommands();
     bool FormCloseQuery();
     void FormClose();
 
-    workspace::Workspace& m_workspace;
-    workspace::HeldValues m_held;
-    std::optional<workspace::DefaultsFile> m_defaults;
     Hooks m_hooks;
     WindowUiPort m_ui;
-    ErrorHandler m_errors;
+    calculators::Session m_session;
     LeaveErrorReporter m_leaveErrors;
-    calculators::CalculatorSet m_calculators;
     std::unique_ptr<PageContext> m_pageContext;
     std::string m_helpFile;
     bool m_closed = false;
@@ -93,7 +82,6 @@ private:
     PageSet* m_pages = nullptr;
     StatusLine* m_status = nullptr;
     Menus* m_menus = nullptr;
-    std::unique_ptr<Navigation> m_navigation;
 };
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

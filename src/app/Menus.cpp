@@ -1,6 +1,9 @@
 #include "Menus.h"
 
-#include "ErrorHandler.h"
+#include "calculators/ErrorHandler.h"
+#include "widgets/ControlBinding.h"
+#include "workspace/Pages.h"
+#include "workspace/Workspace.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -9,26 +12,34 @@
 namespace kelvarin::app {
 
 namespace {
-QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-}  // namespace
+QString qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+} // namespace
 
-Menus::Menus(QMainWindow* window, ErrorHandler& errors, Hooks& hooks, Navigate navigate, Hook exitCommand)
-    : QObject(window), m_window(window), m_errors(errors), m_hooks(hooks), m_navigate(std::move(navigate)),
-      m_exit(std::move(exitCommand)) {
+Menus::Menus(QMainWindow* window, calculators::ErrorHandler& errors, Hooks& hooks, workspace::Workspace& ws,
+             Navigate navigate, Hook exitCommand)
+    : QObject(window), m_window(window), m_errors(errors), m_hooks(hooks), m_ws(ws),
+      m_navigate(std::move(navigate)), m_exit(std::move(exitCommand)) {
     buildMainMenu();
     buildPopupMenus();
 }
 
-QAction* Menus::action(std::string_view name) const { return m_window->findChild<QAction*>(qs(name)); }
-
-std::array<QAction*, 3> Menus::entriesOf(const NavigationTarget& target) const {
-    return {action(target.calculatorsMenu), action(target.popupMenu), action(target.listMenu)};
+QAction* Menus::action(std::string_view name) const {
+    return m_window->findChild<QAction*>(qs(name));
 }
 
-QAction* Menus::add(QMenu* menu, const char* name, const char* caption, Hook command) {
+void Menus::disableUnbuiltCommands() {
+    for (const auto& [entry, command] : m_commands)
+        if (!*command)
+            entry->setEnabled(false);
+}
+
+QAction* Menus::add(QMenu* menu, const char* name, const char* caption, const Hook& command) {
     auto* entry = menu->addAction(QString::fromUtf8(caption));
     entry->setObjectName(QString::fromLatin1(name));
-    connect(entry, &QAction::triggered, this, [this, command = std::move(command)] { m_errors.dispatch(command); });
+    connect(entry, &QAction::triggered, this, [this, &command] { m_errors.dispatch(command); });
+    m_commands.emplace_back(entry, &command);
     return entry;
 }
 
@@ -51,15 +62,16 @@ QMenu* Menus::addMenu(QMenu* parent, const char* name, const char* caption) {
     return menu;
 }
 
-void Menus::addCalculatorEntries(QMenu* menu, std::string_view NavigationTarget::*column) {
+void Menus::addCalculatorEntries(QMenu* menu, std::string_view workspace::PageInfo::*column) {
     bool first = true;
-    for (const auto& target : navigationTargets()) {
-        const std::string_view name = target.*column;
-        auto* entry = menu->addAction(qs(target.menuCaption));
+    for (const workspace::PageInfo* page : workspace::pagesInMenuOrder()) {
+        const std::string_view name = page->*column;
+        auto* entry = menu->addAction(qs(page->menuCaption));
         entry->setObjectName(qs(name));
-        connect(entry, &QAction::triggered, this, [this, name] { m_errors.dispatch([&] { m_navigate(name); }); });
+        bindAction(entry, m_ws.control(name));
+        connect(entry, &QAction::triggered, this,
+                [this, name] { m_errors.dispatch([&] { m_navigate(name); }); });
         if (first) {
-            entry->setEnabled(false);  // the main menu is shown at start
             menu->addSeparator();
             first = false;
         }
@@ -79,24 +91,24 @@ void Menus::buildMainMenu() {
 
     QMenu* file = topMenu("MnuFile", "&File");
     addHidden(file, "mnuFileNew", "&New")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    add(file, "mnuFileOpen", "&Open", [&h] { runHook(h.file.open); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    add(file, "mnuFileOpen", "&Open", h.file.open)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     file->addSeparator();
     addMenu(file, "mnuFileReopen", "&Reopen");
-    add(file, "mnuFileClearHistory", "Clear History", [&h] { runHook(h.file.clearHistory); });
+    add(file, "mnuFileClearHistory", "Clear History", h.file.clearHistory);
     file->addSeparator();
     auto* close = addHidden(file, "mnuFileClose", "&Close");
-    connect(close, &QAction::triggered, this, [this] { m_errors.dispatch([this] { runHook(m_hooks.file.closeDocument); }); });
-    add(file, "mnuFileSave", "&Save", [&h] { runHook(h.file.save); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    add(file, "mnuFileSaveAs", "Save &As ...", [&h] { runHook(h.file.saveAs); });
+    connect(close, &QAction::triggered, this, [this] { m_errors.dispatch(m_hooks.file.closeDocument); });
+    add(file, "mnuFileSave", "&Save", h.file.save)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    add(file, "mnuFileSaveAs", "Save &As ...", h.file.saveAs);
     file->addSeparator();
     addHidden(file, "mnuFilePageSetup", "Page Setup ...");
-    add(file, "MnuFilePrintSetup", "Print Setup ...", [&h] { runHook(h.file.printSetup); });
-    add(file, "MnuFilePrint", "&Print Preview ...", [&h] { runHook(h.file.print); })->setEnabled(false);
+    add(file, "MnuFilePrintSetup", "Print Setup ...", h.file.printSetup);
+    add(file, "MnuFilePrint", "&Print Preview ...", h.file.print)->setEnabled(false);
     file->addSeparator();
     add(file, "MnuFileExit", "E&xit", m_exit);
 
     QMenu* calculators = topMenu("MnuCalculators", "&Calculators");
-    addCalculatorEntries(calculators, &NavigationTarget::calculatorsMenu);
+    addCalculatorEntries(calculators, &workspace::PageInfo::calculatorsMenu);
 
     // Menus that exist but are never shown stay out of the menu bar, so that their access
     // keys (Alt+V, Alt+P) reach the page's buttons.
@@ -116,59 +128,59 @@ void Menus::buildMainMenu() {
     QMenu* preferences = hiddenMenu("mnuPreferences", "&Preferences");
     addInert(preferences, "mnuPreferencesSetValues", "&Configure Preferred Values ...");
     QMenu* defaultCalculator = addMenu(preferences, "SetDefaultCalculator1", "Set Default &Calculator");
-    for (const auto& target : navigationTargets())
-        addInert(defaultCalculator, target.preferenceEntry.data(), target.preferenceCaption.data());
+    for (const workspace::PageInfo* page : workspace::pagesInMenuOrder())
+        addInert(defaultCalculator, page->preferenceEntry.data(), page->preferenceCaption.data());
 
     QMenu* internet = topMenu("mnuInternet", "&Internet");
     QMenu* web = addMenu(internet, "mnuInternetWeb", "&Larkmoor on the Web");
-    add(web, "mnuInternetWebHome", "&Home Page", [&h] { runHook(h.shell.webHome); });
-    add(web, "mnuInternetWebFreeware", "&Freeware Page", [&h] { runHook(h.shell.webFreeware); });
+    add(web, "mnuInternetWebHome", "&Home Page", h.shell.webHome);
+    add(web, "mnuInternetWebFreeware", "&Freeware Page", h.shell.webFreeware);
     web->addSeparator();
-    add(web, "mnuInternetWebSuggest", "&Suggestion Box", [&h] { runHook(h.shell.webSuggest); });
+    add(web, "mnuInternetWebSuggest", "&Suggestion Box", h.shell.webSuggest);
     QMenu* mail = addMenu(internet, "mnuInternetEmail", "Contact Larkmoor by &Email");
-    add(mail, "mnuInternetEmailSuggest", "Send &Suggestions", [&h] { runHook(h.shell.mailSuggest); });
-    add(mail, "mnuInternetEmailSupport", "Contact &Tech Support", [&h] { runHook(h.shell.mailSupport); });
+    add(mail, "mnuInternetEmailSuggest", "Send &Suggestions", h.shell.mailSuggest);
+    add(mail, "mnuInternetEmailSupport", "Contact &Tech Support", h.shell.mailSupport);
     internet->addSeparator();
-    add(internet, "mnuInternetUpdate", "Check for &Updated Version ...", [&h] { runHook(h.shell.update); });
+    add(internet, "mnuInternetUpdate", "Check for &Updated Version ...", h.shell.update);
 
     QMenu* help = topMenu("MnuHelp", "&Help");
-    add(help, "MnuHelpContents", "&Contents", [&h] { runHook(h.shell.helpContents); });
-    add(help, "MnuHelpSearch", "&Search for Help On...", [&h] { runHook(h.shell.helpSearch); });
-    add(help, "MnuHelpHow", "&How to Use Help", [&h] { runHook(h.shell.helpHowTo); });
+    add(help, "MnuHelpContents", "&Contents", h.shell.helpContents);
+    add(help, "MnuHelpSearch", "&Search for Help On...", h.shell.helpSearch);
+    add(help, "MnuHelpHow", "&How to Use Help", h.shell.helpHowTo);
     help->addSeparator();
-    add(help, "MnuHelpGlossary", "Kelvarin &Glossary", [&h] { runHook(h.shell.glossary); });
-    add(help, "MnuHelpDisclaimer", "&Disclaimer...", [&h] { runHook(h.shell.disclaimer); });
+    add(help, "MnuHelpGlossary", "Kelvarin &Glossary", h.shell.glossary);
+    add(help, "MnuHelpDisclaimer", "&Disclaimer...", h.shell.disclaimer);
     help->addSeparator();
-    add(help, "MnuHelpAbout", "&About...", [&h] { runHook(h.shell.about); });
+    add(help, "MnuHelpAbout", "&About...", h.shell.about);
 }
 
 void Menus::buildPopupMenus() {
     auto& h = m_hooks;
     m_popup = new QMenu(m_window);
     m_popup->setObjectName(QStringLiteral("MnuPopup"));
-    addCalculatorEntries(m_popup, &NavigationTarget::popupMenu);
+    addCalculatorEntries(m_popup, &workspace::PageInfo::popupMenu);
     m_popup->addSeparator();
-    add(m_popup, "MnuPopGlossary", "Kelvarin &Glossary", [&h] { runHook(h.shell.glossary); });
-    add(m_popup, "MnuPopDisclaimer", "&Disclaimer...", [&h] { runHook(h.shell.disclaimer); });
+    add(m_popup, "MnuPopGlossary", "Kelvarin &Glossary", h.shell.glossary);
+    add(m_popup, "MnuPopDisclaimer", "&Disclaimer...", h.shell.disclaimer);
     m_popup->addSeparator();
-    add(m_popup, "MnuPopHelp", "Help", [&h] { runHook(h.shell.help); });
+    add(m_popup, "MnuPopHelp", "Help", h.shell.help);
     m_popup->addSeparator();
     add(m_popup, "MnuPopExit", "E&xit", m_exit);
 
     m_calculatorList = new QMenu(m_window);
     m_calculatorList->setObjectName(QStringLiteral("mnuPopCalcs"));
-    addCalculatorEntries(m_calculatorList, &NavigationTarget::listMenu);
+    addCalculatorEntries(m_calculatorList, &workspace::PageInfo::listMenu);
     m_calculatorList->addSeparator();
-    add(m_calculatorList, "mnuPopCalcsGlossary", "Kelvarin &Glossary", [&h] { runHook(h.shell.glossary); });
-    add(m_calculatorList, "mnuPopCalcsDisclaimer", "&Disclaimer ...", [&h] { runHook(h.shell.disclaimer); });
+    add(m_calculatorList, "mnuPopCalcsGlossary", "Kelvarin &Glossary", h.shell.glossary);
+    add(m_calculatorList, "mnuPopCalcsDisclaimer", "&Disclaimer ...", h.shell.disclaimer);
 
     m_reset = new QMenu(m_window);
     m_reset->setObjectName(QStringLiteral("mnuPopReset"));
-    add(m_reset, "mnuResetThisZero", "&Reset THIS Calculator to Zero Values", [&h] { runHook(h.reset.thisZeroClick); });
-    add(m_reset, "mnuResetAllZero", "Reset ALL Calculators to &Zero Values", [&h] { runHook(h.reset.allZeroClick); });
+    add(m_reset, "mnuResetThisZero", "&Reset THIS Calculator to Zero Values", h.reset.thisZeroClick);
+    add(m_reset, "mnuResetAllZero", "Reset ALL Calculators to &Zero Values", h.reset.allZeroClick);
     m_reset->addSeparator();
-    add(m_reset, "mnuResetSamples", "Use &Sample Values for THIS Calculator", [&h] { runHook(h.reset.thisSamplesClick); });
-    add(m_reset, "mnuResetAllSamples", "Use Sample Values for &ALL Calculators", [&h] { runHook(h.reset.allSamplesClick); });
+    add(m_reset, "mnuResetSamples", "Use &Sample Values for THIS Calculator", h.reset.thisSamplesClick);
+    add(m_reset, "mnuResetAllSamples", "Use Sample Values for &ALL Calculators", h.reset.allSamplesClick);
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

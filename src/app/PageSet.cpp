@@ -2,18 +2,22 @@
 
 #include "pages/PageRegistry.h"
 
-#include <stdexcept>
-
 namespace kelvarin::app {
 
-PageSet::PageSet(PageContext& context, QWidget* parent) : QStackedWidget(parent), m_workspace(context.workspace) {
+PageSet::PageSet(PageContext& context, QWidget* parent)
+    : QStackedWidget(parent), m_workspace(context.session.workspace()) {
     setObjectName(QStringLiteral("nbkMain"));
     for (const auto& info : workspace::pages()) {
         Page* page = createPage(info, context, this);
         m_pages.push_back(page);
         addWidget(page);
     }
-    showPage(m_workspace.shownPage());
+    follow(m_workspace.shownPage());
+    m_observer = m_workspace.addPageObserver([this](std::string_view name) { follow(name); });
+}
+
+PageSet::~PageSet() {
+    m_workspace.removePageObserver(m_observer);
 }
 
 Page* PageSet::page(std::string_view name) const {
@@ -23,14 +27,13 @@ Page* PageSet::page(std::string_view name) const {
     return nullptr;
 }
 
-Page* PageSet::shownPage() const { return static_cast<Page*>(currentWidget()); }
-
-void PageSet::showPage(std::string_view name) {
-    Page* target = page(name);
-    if (!target)
-        throw std::out_of_range("no page named " + std::string(name));
-    m_workspace.showPage(name);
-    setCurrentWidget(target);
+Page* PageSet::shownPage() const {
+    return static_cast<Page*>(currentWidget());
 }
 
-}  // namespace kelvarin::app
+void PageSet::follow(std::string_view name) {
+    if (Page* target = page(name))
+        setCurrentWidget(target);
+}
+
+} // namespace kelvarin::app

@@ -1,15 +1,13 @@
 #include "ResetFeature.h"
 
-#include "MainWindow.h"
+#include "calculators/CalculatorSet.h"
 
 namespace kelvarin::app {
 
-void installResets(MainWindow& window) {
-    auto& reset = window.hooks().reset;
-    reset.thisZeroClick = [&window] { window.calculators().ResetThisCalculator(0); };
-    reset.thisSamplesClick = [&window] { window.calculators().ResetThisCalculator(1); };
-    reset.allZeroClick = [&window] { window.calculators().ResetAllToZero(); };
-    reset.resetAllToZero = [&window] { window.calculators().ResetAllToZero(); };
+void installResets(ResetHooks& hooks, calculators::CalculatorSet& calculators) {
+    hooks.thisZeroClick = [&calculators] { calculators.ResetThisCalculator(0); };
+    hooks.thisSamplesClick = [&calculators] { calculators.ResetThisCalculator(1); };
+    hooks.allZeroClick = [&calculators] { calculators.ResetAllToZero(); };
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "Hooks.h"
+
+namespace kelvarin::calculators {
+class CalculatorSet;
+}
+
 namespace kelvarin::app {
 
-class MainWindow;
+// The reset menu's commands, run by the calculators.
+void installResets(ResetHooks& hooks, calculators::CalculatorSet& calculators);
 
-// Zero and sample values: the reset menu's "THIS" commands, the all-zero reset of start-up.
-void installResets(MainWindow& window);
-
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

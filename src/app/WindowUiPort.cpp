@@ -5,7 +5,8 @@
 namespace kelvarin::app {
 
 WindowUiPort::WindowUiPort(QWidget* window)
-    : m_window(window), m_message([window](const MessageRequest& request) { return showMessageBox(window, request); }) {}
+    : m_window(window),
+      m_message([this](const MessageRequest& request) { return showMessageBox(m_window, request); }) {}
 
 WindowUiPort::~WindowUiPort() {
     while (m_busyDepth-- > 0)
@@ -46,4 +47,4 @@ void WindowUiPort::refresh() {
         m_window->repaint();
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

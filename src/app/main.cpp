@@ -8,7 +8,6 @@
 
 #include <QLocale>
 #include <QPointer>
-
 #include <clocale>
 
 using namespace kelvarin;
@@ -31,8 +30,7 @@ int main(int argc, char** argv) {
     if (instance.start() == app::SingleInstance::Result::Second)
         return 0;
 
-    workspace::Workspace workspace(app::regionalFromLocale(QLocale::system()));
-    app::MainWindow window(workspace);
+    app::MainWindow window(app::regionalFromLocale(QLocale::system()));
     app::installFeatures(window);
     window.FormCreate();
     window.errors().dispatch(window.hooks().startup.restoreRecentFiles);

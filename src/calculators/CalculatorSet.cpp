@@ -12,6 +12,11 @@ CalculatorSet::CalculatorSet(CalculatorContext context)
     m_prepayment.registerHandlers(m_handlers);
 }
 
+bool CalculatorSet::isBuilt(std::string_view pageName) const {
+    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier" ||
+           pageName == "pgAmortizationSchedules" || pageName == "pgPrepaymentCalculator";
+}
+
 bool CalculatorSet::resetPage(std::string_view pageName) {
     if (pageName == "pgQuickCalculators")
         m_quick.ResetQuickCalculators();
@@ -46,4 +51,10 @@ void CalculatorSet::ResetAllToZero() {
     m_amortization.ResetForAllToZero();
 }
 
-}  // namespace kelvarin::calculators
+void CalculatorSet::CreatePrepaymentList() { m_amortization.CreatePrepaymentList(); }
+void CalculatorSet::ResetAmortizationSchedules() { m_amortization.ResetAmortizationSchedules(); }
+void CalculatorSet::ResetPrepaymentCalculator() { m_prepayment.ResetPrepaymentCalculator(); }
+// The loan spread page joins here when its module comes.
+void CalculatorSet::rebuildLoanSpread() {}
+
+} // namespace kelvarin::calculators

@@ -12,7 +12,7 @@
 namespace kelvarin::calculators {
 
 // All calculator modules of the workspace and their named handlers. The window and the
-// headless page driver both run the program through one of these.
+// headless page driver both run the program through one of these (inside a Session).
 class CalculatorSet {
 public:
     explicit CalculatorSet(CalculatorContext context);
@@ -27,8 +27,10 @@ public:
     AmortizationSchedules& amortizationSchedules() { return m_amortization; }
     PrepaymentCalculator& prepaymentCalculator() { return m_prepayment; }
 
+    // Whether a calculator module runs the page (the main menu has none).
+    bool isBuilt(std::string_view pageName) const;
     // Runs the page reset of a page with the set chosen by ValueSet; false when the page
-    // has none (yet).
+    // has none.
     bool resetPage(std::string_view pageName);
     // The reset menu's "THIS" commands: ValueSet := valueSet (0 zero, 1 samples), then the page
     // reset of the shown page (none on the main menu).
@@ -37,6 +39,13 @@ public:
     // held general values to 0, the schedule start to January of the current year, then
     // every page's zero set without moving the focus.
     void ResetAllToZero();
+
+    // Start-up steps of the schedule pages and the error handler's rebuild of the loan spread
+    // grid (CleanGrid, then ChooseLoanSpreadCalculator).
+    void CreatePrepaymentList();
+    void ResetAmortizationSchedules();
+    void ResetPrepaymentCalculator();
+    void rebuildLoanSpread();
 
 private:
     CalculatorContext m_ctx;
@@ -47,4 +56,4 @@ private:
     PrepaymentCalculator m_prepayment;
 };
 
-}  // namespace kelvarin::calculators
+} // namespace kelvarin::calculators

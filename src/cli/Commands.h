@@ -8,7 +8,7 @@
 namespace kelvarin::cli {
 
 // One subcommand of kelvarin-calc. `run` writes its result to `out` and reports failures by throwing
-// UsageError, loanmath::CalcError, loanmath::PrepaymentTargetError or std::out_of_range.
+// UsageError, loanmath::CalcError or loanmath::PrepaymentTargetError; anything else is unexpected.
 struct Command {
     std::string_view name;
     std::string_view arguments; // usage text after the name

@@ -4,6 +4,7 @@
 #include "loanmath/Mortgage.h"
 #include "loanmath/Numeric.h"
 
+#include <stdexcept>
 #include <vector>
 
 namespace kelvarin::cli {
@@ -112,7 +113,11 @@ void RunSchedule(std::string_view name, Args args, std::ostream& out) {
             mortgage.SetExtraPaymentRange(p.first, p.last, p.amount);
             break;
         case PrepaymentKind::From:
-            mortgage.SetExtraPaymentsFrom(p.first, p.amount);
+            try {
+                mortgage.SetExtraPaymentsFrom(p.first, p.amount);
+            } catch (const std::out_of_range& error) {
+                throw UsageError(error.what());
+            }
             break;
         case PrepaymentKind::Remove:
             mortgage.RemoveExtraPayments();

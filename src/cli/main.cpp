@@ -38,9 +38,13 @@ constexpr std::array commands{
             "amortization schedule; prepayment options apply in the order given;\n"
             "      --csv prints the schedule as the amortization page lists it, as CSV",
             RunSchedule},
-    Command{"page", "PAGE [--locale us|de] [--texts] STEP...",
-            "drive a calculator page as a user would; STEP is FIELD=TEXT (type and leave),\n"
-            "      click:CONTROL or choose:GROUP=INDEX; prints the page's fields as name=value",
+    Command{"page", "PAGE [--locale us|de] [--texts] [--grids] STEP...",
+            "enter a page and drive it as a user would; STEP is FIELD=TEXT (type and leave),\n"
+            "      click:CONTROL, choose:GROUP=INDEX, text:CHOICE=TEXT (type into a drop-down),\n"
+            "      cell:GRID=COL,ROW (click a grid cell) or goto:COMMAND (a navigation command);\n"
+            "      prints the page's fields as name=value, with --grids every grid cell as\n"
+            "      GRID.ROW.COL=TEXT. A calculation error is reported, the page repaired and the\n"
+            "      remaining steps run; the exit status is then 3",
             RunPage},
 };
 
@@ -89,8 +93,6 @@ int Run(const std::vector<std::string_view>& args) {
                 text.erase(at + 1, 1);
             std::cerr << text << '\n';
             return 4;
-        } catch (const std::out_of_range& error) {
-            return UsageFailure(error.what());
         }
     }
     return UsageFailure("unknown command '" + std::string(name) + "'");

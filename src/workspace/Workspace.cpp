@@ -103,7 +103,7 @@ TextGrid makeAnnualAmortizationGrid() {
     return grid;
 }
 
-}  // namespace
+} // namespace
 
 Workspace::Workspace(RegionalSettings regional) : m_regional(regional.normalised()) {
     const std::span<const FieldDesign> designs = allFieldDesigns();
@@ -274,7 +274,20 @@ void Workspace::setStartDate(int year, int month) {
 void Workspace::showPage(std::string_view pageName) {
     if (!findPage(pageName))
         throwUnknown("page", pageName);
+    if (m_shownPage == pageName)
+        return;
     m_shownPage = pageName;
+    for (auto observers = m_pageObservers; auto& [id, observer] : observers)
+        observer(m_shownPage);
 }
 
-}  // namespace kelvarin::workspace
+int Workspace::addPageObserver(PageObserver observer) {
+    m_pageObservers.emplace_back(m_nextPageObserverId, std::move(observer));
+    return m_nextPageObserverId++;
+}
+
+void Workspace::removePageObserver(int id) {
+    std::erase_if(m_pageObservers, [id](const auto& entry) { return entry.first == id; });
+}
+
+} // namespace kelvarin::workspace

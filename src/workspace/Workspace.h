@@ -10,6 +10,7 @@
 #include "ValueField.h"
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <memory>
 #include <span>
@@ -71,20 +72,26 @@ public:
 
     // The shown page of nbkMain, by name.
     std::string_view shownPage() const { return m_shownPage; }
-    void showPage(std::string_view pageName);  // throws std::out_of_range for an unknown page
+    void showPage(std::string_view pageName); // throws std::out_of_range for an unknown page
+    // Views of nbkMain are told after every change of the shown page.
+    using PageObserver = std::function<void(std::string_view pageName)>;
+    int addPageObserver(PageObserver observer);
+    void removePageObserver(int id);
 
 private:
     RegionalSettings m_regional;
-    std::vector<ValueField> m_fields;  // never resized after construction
+    std::vector<ValueField> m_fields; // never resized after construction
     std::map<std::string, std::size_t, std::less<>> m_fieldIndex;
     std::deque<Choice> m_choices;
     std::deque<TextGrid> m_grids;
     std::deque<ControlState> m_controls;
     SharedState m_state;
     std::string m_shownPage = "pgMenu";
+    std::vector<std::pair<int, PageObserver>> m_pageObservers;
+    int m_nextPageObserverId = 1;
 };
 
 // The design tables: every value field of every page, in page order and tab order.
 std::span<const FieldDesign> allFieldDesigns();
 
-}  // namespace kelvarin::workspace
+} // namespace kelvarin::workspace

@@ -2,6 +2,7 @@
 
 #include "workspace/Workspace.h"
 
+#include <QAction>
 #include <QPushButton>
 #include <QTest>
 
@@ -12,6 +13,7 @@ class ControlBindingTest : public QObject {
 
 private slots:
     void aButtonFollowsItsControlState();
+    void aMenuEntryFollowsOnlyTheEnabledFlag();
 };
 
 void ControlBindingTest::aButtonFollowsItsControlState() {
@@ -34,7 +36,29 @@ void ControlBindingTest::aButtonFollowsItsControlState() {
     state.setCaption("Recalculate");
     QCOMPARE(button->text(), QString("Recalculate"));
 
-    delete button;  // the binding ends with the widget
+    // The binding ends with the widget: the state forgets it and goes on telling the others.
+    auto* other = new QPushButton(&page);
+    app::bindControl(other, state);
+    QCOMPARE(state.observerCount(), 2u);
+    delete button;
+    QCOMPARE(state.observerCount(), 1u);
+    state.setEnabled(false);
+    QVERIFY(!state.enabled());
+    QVERIFY(!other->isEnabled());
+}
+
+void ControlBindingTest::aMenuEntryFollowsOnlyTheEnabledFlag() {
+    workspace::Workspace ws;
+    auto& state = ws.addControl({"mnuPopMQ", "&Mortgage Qualifier", {}, false});
+    auto* entry = new QAction(QStringLiteral("&Mortgage Qualifier"));
+    app::bindAction(entry, state);
+    QVERIFY(!entry->isEnabled());
+    state.setEnabled(true);
+    QVERIFY(entry->isEnabled());
+    state.setCaption("elsewhere");
+    QCOMPARE(entry->text(), QString("&Mortgage Qualifier"));
+    delete entry;
+    QCOMPARE(state.observerCount(), 0u);
     state.setEnabled(false);
 }
 

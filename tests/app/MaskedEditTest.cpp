@@ -1,9 +1,8 @@
-#include "RecordingUi.h"
-
-#include "app/ErrorHandler.h"
-#include "app/widgets/LeaveErrorReporter.h"
 #include "app/widgets/MaskedEdit.h"
 
+#include "RecordingUi.h"
+#include "app/widgets/LeaveErrorReporter.h"
+#include "calculators/Session.h"
 #include "loanmath/Numeric.h"
 #include "workspace/Workspace.h"
 
@@ -11,7 +10,6 @@
 #include <QMenu>
 #include <QTest>
 #include <QVBoxLayout>
-
 #include <memory>
 
 using namespace kelvarin;
@@ -21,28 +19,31 @@ using workspace::MessageIcon;
 
 namespace {
 
-QString padded(const char* text, int width) { return QStringLiteral("%1").arg(QString::fromUtf8(text), width); }
+QString padded(const char* text, int width) {
+    return QStringLiteral("%1").arg(QString::fromUtf8(text), width);
+}
 
 // A form: a plain line edit, four masked fields, another plain line edit, in tab order.
 struct Form {
-    workspace::Workspace ws{workspace::RegionalSettings::unitedStates()};
     app::test::RecordingUi ui;
-    app::Hooks hooks;
-    app::ErrorHandler errors{ws, ui, hooks};
+    calculators::Session session{workspace::RegionalSettings::unitedStates(), ui};
+    workspace::Workspace& ws = session.workspace();
+    calculators::ErrorHandler& errors = session.errors();
     app::LeaveErrorReporter leaveErrors{ui};
     QWidget window;
     QLineEdit* before = nullptr;
     QLineEdit* after = nullptr;
     std::map<std::string, MaskedEdit*> edits;
-    std::map<std::string, int> exits;      // exit handler runs per field
-    std::map<std::string, double> readOnExit;  // the field's value as the exit handler read it
+    std::map<std::string, int> exits;         // exit handler runs per field
+    std::map<std::string, double> readOnExit; // the field's value as the exit handler read it
 
     Form() {
         auto* layout = new QVBoxLayout(&window);
         before = new QLineEdit(&window);
         before->setObjectName("before");
         layout->addWidget(before);
-        for (const char* name : {"edtMPISalesPrice", "edtMPIInterestRate", "edtMPITermInMonths", "edtEccHousingRatio"}) {
+        for (const char* name :
+             {"edtMPISalesPrice", "edtMPIInterestRate", "edtMPITermInMonths", "edtEccHousingRatio"}) {
             auto* edit = new MaskedEdit(ws.field(name), errors, leaveErrors, &window);
             edit->setExitHandler([this, name] {
                 ++exits[name];
@@ -68,7 +69,7 @@ struct Form {
     }
 };
 
-}  // namespace
+} // namespace
 
 class MaskedEditTest : public QObject {
     Q_OBJECT
@@ -121,14 +122,30 @@ void MaskedEditTest::typingRefusesWhatTheFieldDoesNotAccept_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("money takes digits, point and minus") << "edtMPISalesPrice" << "-12.5" << "-12.5";
-    QTest::newRow("money refuses letters") << "edtMPISalesPrice" << "1a2b" << "12";
-    QTest::newRow("money refuses the currency sign") << "edtMPISalesPrice" << "$100" << "100";
-    QTest::newRow("count refuses a point") << "edtMPITermInMonths" << "36.0" << "360";
-    QTest::newRow("count takes a minus") << "edtMPITermInMonths" << "-3" << "-3";
-    QTest::newRow("ratio refuses minus and point") << "edtEccHousingRatio" << "-2.8" << "28";
-    QTest::newRow("ratio refuses a third digit") << "edtEccHousingRatio" << "123" << "12";
-    QTest::newRow("percent refuses the percent sign") << "edtMPIInterestRate" << "8.75%" << "8.75";
+    QTest::newRow("money takes digits, point and minus") << "edtMPISalesPrice"
+                                                         << "-12.5"
+                                                         << "-12.5";
+    QTest::newRow("money refuses letters") << "edtMPISalesPrice"
+                                           << "1a2b"
+                                           << "12";
+    QTest::newRow("money refuses the currency sign") << "edtMPISalesPrice"
+                                                     << "$100"
+                                                     << "100";
+    QTest::newRow("count refuses a point") << "edtMPITermInMonths"
+                                           << "36.0"
+                                           << "360";
+    QTest::newRow("count takes a minus") << "edtMPITermInMonths"
+                                         << "-3"
+                                         << "-3";
+    QTest::newRow("ratio refuses minus and point") << "edtEccHousingRatio"
+                                                   << "-2.8"
+                                                   << "28";
+    QTest::newRow("ratio refuses a third digit") << "edtEccHousingRatio"
+                                                 << "123"
+                                                 << "12";
+    QTest::newRow("percent refuses the percent sign") << "edtMPIInterestRate"
+                                                      << "8.75%"
+                                                      << "8.75";
 }
 
 void MaskedEditTest::typingRefusesWhatTheFieldDoesNotAccept() {
@@ -145,16 +162,26 @@ void MaskedEditTest::typingRefusesWhatTheFieldDoesNotAccept() {
 void MaskedEditTest::leavingValidatesReformatsAndRunsTheExitHandler_data() {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("error");   // empty: accepted
-    QTest::addColumn<QString>("shown");   // the text after leaving
-    QTest::addColumn<double>("read");     // what the exit handler read
-    QTest::newRow("valid money is reformatted") << "edtMPISalesPrice" << "1234.5" << "" << padded("$1,234.50", 17) << 1234.5;
-    QTest::newRow("valid percent is reformatted") << "edtMPIInterestRate" << "12.5" << "" << padded("12.5000%", 9) << 12.5;
-    QTest::newRow("empty money reads 0 and shows $0.00") << "edtMPISalesPrice" << "" << "" << padded("$0.00", 17) << 0.0;
-    QTest::newRow("minus inside the digits is not a number")
-        << "edtMPISalesPrice" << "1-2" << "Value is not valid for this field type" << "1-2" << 0.0;
-    QTest::newRow("count beyond 32767 is out of range")
-        << "edtMPITermInMonths" << "99999" << "Value is not within required range" << "99999" << 0.0;
+    QTest::addColumn<QString>("error"); // empty: accepted
+    QTest::addColumn<QString>("shown"); // the text after leaving
+    QTest::addColumn<double>("read");   // what the exit handler read
+    QTest::newRow("valid money is reformatted") << "edtMPISalesPrice"
+                                                << "1234.5"
+                                                << "" << padded("$1,234.50", 17) << 1234.5;
+    QTest::newRow("valid percent is reformatted") << "edtMPIInterestRate"
+                                                  << "12.5"
+                                                  << "" << padded("12.5000%", 9) << 12.5;
+    QTest::newRow("empty money reads 0 and shows $0.00") << "edtMPISalesPrice"
+                                                         << ""
+                                                         << "" << padded("$0.00", 17) << 0.0;
+    QTest::newRow("minus inside the digits is not a number") << "edtMPISalesPrice"
+                                                             << "1-2"
+                                                             << "Value is not valid for this field type"
+                                                             << "1-2" << 0.0;
+    QTest::newRow("count beyond 32767 is out of range") << "edtMPITermInMonths"
+                                                        << "99999"
+                                                        << "Value is not within required range"
+                                                        << "99999" << 0.0;
 }
 
 void MaskedEditTest::leavingValidatesReformatsAndRunsTheExitHandler() {
@@ -176,7 +203,7 @@ void MaskedEditTest::leavingValidatesReformatsAndRunsTheExitHandler() {
     QCOMPARE(form.exits[name.toStdString()], 1);
     QCOMPARE(form.readOnExit[name.toStdString()], read);
     QCOMPARE(edit->text(), shown);
-    QVERIFY(form.ui.messages.empty());  // the box waits until the focus change is done
+    QVERIFY(form.ui.messages.empty()); // the box waits until the focus change is done
     QCoreApplication::processEvents();
     if (error.isEmpty()) {
         QVERIFY(form.ui.messages.empty());
@@ -193,8 +220,8 @@ void MaskedEditTest::leavingValidatesReformatsAndRunsTheExitHandler() {
 void MaskedEditTest::everyMaskUnderBothRegionalSettings_data() {
     QTest::addColumn<bool>("german");
     QTest::addColumn<QString>("field");
-    QTest::addColumn<QString>("keys");   // '.' is the decimal key on both keyboards
-    QTest::addColumn<QString>("shown");  // trimmed text after leaving
+    QTest::addColumn<QString>("keys");  // '.' is the decimal key on both keyboards
+    QTest::addColumn<QString>("shown"); // trimmed text after leaving
     QTest::addColumn<double>("read");
     const struct {
         const char* name;
@@ -226,11 +253,12 @@ void MaskedEditTest::everyMaskUnderBothRegionalSettings() {
     QFETCH(QString, keys);
     QFETCH(QString, shown);
     QFETCH(double, read);
-    workspace::Workspace ws{german ? workspace::RegionalSettings::germanStyle()
-                                   : workspace::RegionalSettings::unitedStates()};
     app::test::RecordingUi ui;
-    app::Hooks hooks;
-    app::ErrorHandler errors{ws, ui, hooks};
+    calculators::Session session{german ? workspace::RegionalSettings::germanStyle()
+                                        : workspace::RegionalSettings::unitedStates(),
+                                 ui};
+    workspace::Workspace& ws = session.workspace();
+    calculators::ErrorHandler& errors = session.errors();
     app::LeaveErrorReporter leaveErrors{ui};
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
@@ -263,8 +291,8 @@ void MaskedEditTest::onlyOneErrorBoxAtATime() {
     MaskedEdit* price = form.edit("edtMPISalesPrice");
     form.type("edtMPISalesPrice", "1-2");
     form.edit("edtMPITermInMonths")->setFocus(Qt::TabFocusReason);
-    QVERIFY(price->hasFocus());  // the invalid field keeps the focus
-    form.after->setFocus(Qt::TabFocusReason);  // left again before its box showed
+    QVERIFY(price->hasFocus());               // the invalid field keeps the focus
+    form.after->setFocus(Qt::TabFocusReason); // left again before its box showed
     QVERIFY(price->hasFocus());
     // While the box is open the field is left once more.
     form.ui.whileOpen = [&] {
@@ -275,8 +303,9 @@ void MaskedEditTest::onlyOneErrorBoxAtATime() {
     QCoreApplication::processEvents();
     QCOMPARE(form.ui.messages.size(), 1u);
     QCOMPARE(form.ui.overlapping, 0);
-    QCOMPARE(QString::fromStdString(form.ui.messages[0].text), QString("Value is not valid for this field type"));
-    QCOMPARE(form.exits["edtMPISalesPrice"], 3);  // every leaving ran the exit handler
+    QCOMPARE(QString::fromStdString(form.ui.messages[0].text),
+             QString("Value is not valid for this field type"));
+    QCOMPARE(form.exits["edtMPISalesPrice"], 3); // every leaving ran the exit handler
 
     // Corrected, the field lets the focus go; the next field's error shows a box of its own.
     price->selectAll();
@@ -331,12 +360,14 @@ void MaskedEditTest::looksFollowTheField_data() {
     QTest::addColumn<QColor>("base");
     QTest::addColumn<QColor>("textColour");
     const QPalette normal = QLineEdit().palette();
-    QTest::newRow("normal") << int(workspace::Look::Normal) << true << normal.color(QPalette::Active, QPalette::Base)
+    QTest::newRow("normal") << int(workspace::Look::Normal) << true
+                            << normal.color(QPalette::Active, QPalette::Base)
                             << normal.color(QPalette::Active, QPalette::Text);
-    QTest::newRow("result: yellow, black text") << int(workspace::Look::Result) << true << QColor(Qt::yellow)
-                                                << QColor(Qt::black);
-    QTest::newRow("target: disabled, grey text") << int(workspace::Look::Target) << false
-                                                 << normal.color(QPalette::Active, QPalette::Base) << QColor(Qt::gray);
+    QTest::newRow("result: yellow, black text")
+        << int(workspace::Look::Result) << true << QColor(Qt::yellow) << QColor(Qt::black);
+    QTest::newRow("target: disabled, grey text")
+        << int(workspace::Look::Target) << false << normal.color(QPalette::Active, QPalette::Base)
+        << QColor(Qt::gray);
 }
 
 void MaskedEditTest::looksFollowTheField() {
@@ -357,14 +388,14 @@ void MaskedEditTest::looksFollowTheField() {
 void MaskedEditTest::aCalculationErrorInTheExitHandlerReachesTheErrorHandler() {
     Form form;
     form.edit("edtMPISalesPrice")->setExitHandler([&] {
-        form.ws.field("edtMPIInterestRate").writeFloat(7.5);  // written before the fault: stays
+        form.ws.field("edtMPIInterestRate").writeFloat(7.5); // written before the fault: stays
         loanmath::Div(1, 0, "test");
         form.ws.field("edtMPIInterestRate").writeFloat(9);
     });
     form.type("edtMPISalesPrice", "100");
     form.after->setFocus(Qt::TabFocusReason);
     QCOMPARE(form.ui.messages.size(), 1u);
-    QCOMPARE(form.ui.messages[0].text, std::string(app::ErrorHandler::kCalculationMessage));
+    QCOMPARE(form.ui.messages[0].text, std::string(calculators::ErrorHandler::kCalculationMessage));
     QCOMPARE(form.ui.messages[0].icon, MessageIcon::Information);
     QCOMPARE(form.edit("edtMPIInterestRate")->text(), padded("7.5000%", 9));
     QVERIFY(form.after->hasFocus());

@@ -1,18 +1,14 @@
 #include "PageFixture.h"
 #include "PageLayoutCheck.h"
-
 #include "app/ButtonBar.h"
 #include "app/MainWindow.h"
-#include "app/Navigation.h"
 #include "app/PageSet.h"
 #include "app/widgets/MaskedEdit.h"
-
 #include "workspace/Workspace.h"
 
 #include <QApplication>
 #include <QTest>
 #include <QToolButton>
-
 #include <memory>
 
 using namespace kelvarin;
@@ -33,7 +29,7 @@ const QStringList kRatiosAndScenarios{"edtHousingRatio=28", "edtDebtRatio=36", "
                                       "edtMQTerm1=30",      "edtMQir2=7.25",   "edtMQTerm2=20",
                                       "edtMQir3=7",         "edtMQTerm3=15"};
 
-}  // namespace
+} // namespace
 
 class MortgageQualifierPageTest : public QObject {
     Q_OBJECT
@@ -139,7 +135,7 @@ void MortgageQualifierPageTest::enteringFocusesTheIncomeAndTabFollowsTheDesignOr
 
 void MortgageQualifierPageTest::recalculatingMakesPrintingAvailable() {
     Fixture f;
-    QVERIFY(f.printing());  // on entering
+    QVERIFY(f.printing()); // on entering
     f.window->setPrintingAvailable(false);
     f.type("edtIncome1", "5000");
     f.leave();

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "RecordingUi.h"
-
 #include "app/ButtonBar.h"
 #include "app/MainWindow.h"
-#include "app/Navigation.h"
 #include "app/PageSet.h"
 #include "app/widgets/MaskedEdit.h"
-
 #include "workspace/Workspace.h"
 
 #include <QApplication>
@@ -15,7 +12,6 @@
 #include <QStringList>
 #include <QTest>
 #include <QToolButton>
-
 #include <memory>
 #include <utility>
 #include <vector>
@@ -27,18 +23,20 @@ namespace kelvarin::app::test {
 class PageFixture {
 public:
     PageFixture(const char* pageName, const char* command) : m_pageName(pageName) {
-        window->uiPort().setMessageFunction(ui.asMessageFunction());
+        window->uiPort().setMessageFunction(app::test::recordInto(ui));
+        window->hooks().file.print = [] {}; // stands in for the report command: printing can show
         window->FormCreate();
-        window->calculators().ResetAllToZero();
+        window->session().calculators().ResetAllToZero();
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        window->navigation().gotoChosenCalculator(command);
+        window->navigate(command);
     }
 
-    workspace::Workspace ws{workspace::RegionalSettings::unitedStates()};
     RecordingUi ui;
-    std::unique_ptr<MainWindow> window = std::make_unique<MainWindow>(ws);
+    std::unique_ptr<MainWindow> window =
+        std::make_unique<MainWindow>(workspace::RegionalSettings::unitedStates());
+    workspace::Workspace& ws = window->workspace();
 
     QWidget* page() { return window->pages().page(m_pageName); }
     MaskedEdit* edit(const QString& name) {
@@ -82,4 +80,4 @@ inline std::vector<std::pair<QString, QString>> pairs(const QStringList& list) {
     return result;
 }
 
-}  // namespace kelvarin::app::test
+} // namespace kelvarin::app::test

@@ -1,11 +1,8 @@
 #include "PageFixture.h"
 #include "PageLayoutCheck.h"
-
 #include "app/MainWindow.h"
-#include "app/Navigation.h"
 #include "app/PageSet.h"
 #include "app/widgets/MaskedEdit.h"
-
 #include "calculators/QuickCalculators.h"
 #include "workspace/Workspace.h"
 
@@ -14,7 +11,6 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
-
 #include <memory>
 
 using namespace kelvarin;
@@ -42,7 +38,7 @@ struct Fixture : app::test::PageFixture {
 
 QColor backgroundOf(QWidget* edit) {
     const QImage image = edit->grab().toImage();
-    return image.pixelColor(5, image.height() / 2);  // left of the right-aligned text
+    return image.pixelColor(5, image.height() / 2); // left of the right-aligned text
 }
 
 // The darkest pixel inside the frame: the text's colour, or the background when there is none.
@@ -55,7 +51,7 @@ int darkestInside(QWidget* edit) {
     return darkest;
 }
 
-}  // namespace
+} // namespace
 
 class QuickCalculatorsPageTest : public QObject {
     Q_OBJECT
@@ -254,10 +250,14 @@ void QuickCalculatorsPageTest::accessKeysChooseTheVariable_data() {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("focus");
-    QTest::newRow("Alt+L loan amount") << int(Qt::Key_L) << "edtLA" << "edtIR";
-    QTest::newRow("Alt+I interest rate, shared with the Internet menu") << int(Qt::Key_I) << "edtIR" << "edtLA";
-    QTest::newRow("Alt+P payment, shared with the hidden Preferences menu") << int(Qt::Key_P) << "edtPMT" << "edtLA";
-    QTest::newRow("Alt+N number of payments") << int(Qt::Key_N) << "edtN" << "edtLA";
+    QTest::newRow("Alt+L loan amount") << int(Qt::Key_L) << "edtLA"
+                                       << "edtIR";
+    QTest::newRow("Alt+I interest rate, shared with the Internet menu") << int(Qt::Key_I) << "edtIR"
+                                                                        << "edtLA";
+    QTest::newRow("Alt+P payment, shared with the hidden Preferences menu") << int(Qt::Key_P) << "edtPMT"
+                                                                            << "edtLA";
+    QTest::newRow("Alt+N number of payments") << int(Qt::Key_N) << "edtN"
+                                              << "edtLA";
 }
 
 void QuickCalculatorsPageTest::accessKeysChooseTheVariable() {

@@ -1,11 +1,10 @@
 #include "calculators/Session.h"
-
 #include "support/RecordingUi.h"
 
-#include <gtest/gtest.h>
-
+#include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <random>
 
 namespace kelvarin::calculators {
@@ -21,7 +20,9 @@ protected:
     }
     ~SessionTest() override { fs::remove_all(folder); }
 
-    void writeDefaults(const std::string& content) { std::ofstream(folder / "zelk.ini", std::ios::binary) << content; }
+    void writeDefaults(const std::string& content) {
+        std::ofstream(folder / "zelk.ini", std::ios::binary) << content;
+    }
 
     fs::path folder;
     testing::RecordingUi ui;
@@ -30,7 +31,7 @@ protected:
 TEST_F(SessionTest, StartsWithZeroValuesAndTheFilesRatios) {
     writeDefaults("[GeneralValues]\r\nDefaultValueSet=1\r\nLoan=250000\r\n[Ratios]\r\nHRatio=33.5\r\n");
     Session session(workspace::RegionalSettings::unitedStates(), ui);
-    session.start(workspace::DefaultsFile(workspace::findDefaultsFile(folder)), 12, 2026);
+    session.start(workspace::DefaultsFile(workspace::findDefaultsFile(folder)), {2026, 12});
 
     const auto& state = session.workspace().state();
     EXPECT_EQ(state.ValueSet, 0);
@@ -41,16 +42,16 @@ TEST_F(SessionTest, StartsWithZeroValuesAndTheFilesRatios) {
     EXPECT_EQ(state.ScheduleStartYear, 2026);
     EXPECT_EQ(session.held().HRatio, 33.5);
     EXPECT_EQ(session.held().DRatio, 36);
-    EXPECT_EQ(session.held().Loan, 0);  // general values are cleared by the all-zero reset
+    EXPECT_EQ(session.held().Loan, 0); // general values are cleared by the all-zero reset
     EXPECT_EQ(session.workspace().field("edtMPIPayment").readFloat(), 0);
     EXPECT_FALSE(session.workspace().control("btnCalcQuickCalc").enabled());
     EXPECT_EQ(session.workspace().shownPage(), "pgMenu");
-    EXPECT_TRUE(ui.focused.empty());  // the start-up reset moves no focus
+    EXPECT_TRUE(ui.focused.empty()); // the start-up reset moves no focus
 }
 
 TEST_F(SessionTest, MissingDefaultsFileGivesDefaults) {
     Session session(workspace::RegionalSettings::unitedStates(), ui);
-    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), 1, 2027);
+    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), {2027, 1});
     EXPECT_EQ(session.held().HRatio, 28);
     EXPECT_EQ(session.held().AppraisalFee, 300);
     EXPECT_EQ(session.workspace().state().CurrentMonthShort, "Jan");
@@ -58,17 +59,17 @@ TEST_F(SessionTest, MissingDefaultsFileGivesDefaults) {
 
 TEST_F(SessionTest, ResetThisCalculatorResetsOnlyTheShownPage) {
     Session session(workspace::RegionalSettings::unitedStates(), ui);
-    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), 6, 2026);
+    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), {2026, 6});
     auto& ws = session.workspace();
 
-    session.calculators().ResetThisCalculator(1);  // the main menu: no page reset
+    session.calculators().ResetThisCalculator(1); // the main menu: no page reset
     EXPECT_EQ(ws.state().ValueSet, 1);
     EXPECT_EQ(ws.field("edtLA").readFloat(), 0);
 
     ws.showPage("pgQuickCalculators");
     session.calculators().ResetThisCalculator(1);
     EXPECT_EQ(ws.field("edtLA").readFloat(), 100000);
-    EXPECT_EQ(ws.field("edtIncome1").readFloat(), 0);  // the qualifier keeps its zeros
+    EXPECT_EQ(ws.field("edtIncome1").readFloat(), 0); // the qualifier keeps its zeros
 
     ws.field("edtMPISalesPrice").writeFloat(5);
     session.calculators().ResetThisCalculator(0);
@@ -77,5 +78,29 @@ TEST_F(SessionTest, ResetThisCalculatorResetsOnlyTheShownPage) {
     EXPECT_EQ(ws.field("edtMPISalesPrice").readFloat(), 0);
 }
 
-}  // namespace
-}  // namespace kelvarin::calculators
+TEST_F(SessionTest, AFailingStartStepDoesNotStopTheOthers) {
+    Session session(workspace::RegionalSettings::unitedStates(), ui);
+    session.workspace().field("edtLA").writeFloat(5);
+    session.start(workspace::DefaultsFile(folder / "ZELK.INI"), {2026, 13}); // no month 13
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, ErrorHandler::unidentifiedMessage());
+    EXPECT_EQ(session.workspace().field("edtLA").readFloat(), 0); // the resets still ran
+    EXPECT_EQ(session.held().HRatio, 28);
+}
+
+TEST_F(SessionTest, TheClockIsLocalTime) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    const LocalDate today = LocalDate::today();
+    EXPECT_EQ(today.year, local.tm_year + 1900);
+    EXPECT_EQ(today.month, local.tm_mon + 1);
+}
+
+TEST_F(SessionTest, EveryNameOfTheBuiltPagesResolves) {
+    Session session(workspace::RegionalSettings::unitedStates(), ui);
+    EXPECT_NO_THROW(session.verifyNames());
+}
+
+} // namespace
+} // namespace kelvarin::calculators

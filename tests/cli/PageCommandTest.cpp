@@ -1,7 +1,6 @@
 #include "RunCalc.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -12,7 +11,7 @@ using kelvarin::testing::RunCalc;
 struct PageCase {
     const char* name;
     std::vector<std::string> args;
-    std::vector<std::string> lines;  // each must appear as a whole line of standard output
+    std::vector<std::string> lines; // each must appear as a whole line of standard output
 };
 
 class PageCommandTest : public testing::TestWithParam<PageCase> {};
@@ -22,32 +21,35 @@ TEST_P(PageCommandTest, DrivesThePageLikeAUser) {
     const auto outcome = RunCalc(c.args);
     ASSERT_EQ(outcome.status, 0) << outcome.err;
     for (const std::string& line : c.lines)
-        EXPECT_NE(("\n" + outcome.out).find("\n" + line + "\n"), std::string::npos) << line << "\n" << outcome.out;
+        EXPECT_NE(("\n" + outcome.out).find("\n" + line + "\n"), std::string::npos) << line << "\n"
+                                                                                    << outcome.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Pages, PageCommandTest,
-    testing::Values(
-        PageCase{"monthly_payment_from_percent_down",
-                 {"page", "pgQuickCalculators", "edtMPISalesPrice=200000", "edtMPIDownPaymentPercent=10",
-                  "edtMPIInterestRate=7.5", "edtMPITermInMonths=360"},
-                 {"edtMPISalesPrice=200000", "edtMPIDownPaymentSum=20000", "edtMPILoanAmount=180000",
-                  "edtMPIPayment=1258.59"}},
-        PageCase{"missing_rate_as_shown_text",
-                 {"page", "pgQuickCalculators", "--texts", "click:btnCalcIR", "edtLA=100000", "edtPMT=786.70",
-                  "edtN=360", "click:btnCalcQuickCalc"},
-                 {"edtIR=\"  8.7502%\"", "edtLA=\"      $100,000.00\""}},
-        PageCase{"tab_choice_runs_its_handler",
-                 {"page", "pgQuickCalculators", "choose:nbkQuickCalc=1", "click:btnCalcN", "edtLA=100000",
-                  "edtIR=8.75", "edtPMT=786.70", "click:btnCalcQuickCalc"},
-                 {"edtN=360"}},
-        PageCase{"qualifier_with_german_separators",
-                 {"page", "pgMortgageQualifier", "--locale", "de", "--texts", "edtIncome1=4000", "edtOIncome1=1000",
-                  "edtCards1=350", "edtAuto1=450", "edtNotes1=50", "edtHousingRatio=28", "edtDebtRatio=36",
-                  "edtMQDownPayment=20000", "edtMQir1=7.5", "edtMQTerm1=30", "edtMQTerm2=20", "edtMQTerm3=15"},
-                 {"edtMQir2=\"  7,2500%\"", "edtMQLoan1=\"     135.866,75 €\"", "edtMQLoan2=\"     120.195,96 €\"",
-                  "edtMQLoan3=\"     105.693,16 €\"", "edtMQPurchasePrice3=\"     125.693,16 €\"",
-                  "edtCalculatedHousingRatio=\"19\"", "edtCalculatedDebtRatio=\"36\""}}),
+    testing::Values(PageCase{"monthly_payment_from_percent_down",
+                             {"page", "pgQuickCalculators", "edtMPISalesPrice=200000",
+                              "edtMPIDownPaymentPercent=10", "edtMPIInterestRate=7.5",
+                              "edtMPITermInMonths=360"},
+                             {"edtMPISalesPrice=200000", "edtMPIDownPaymentSum=20000",
+                              "edtMPILoanAmount=180000", "edtMPIPayment=1258.59"}},
+                    PageCase{"missing_rate_as_shown_text",
+                             {"page", "pgQuickCalculators", "--texts", "click:btnCalcIR", "edtLA=100000",
+                              "edtPMT=786.70", "edtN=360", "click:btnCalcQuickCalc"},
+                             {"edtIR=\"  8.7502%\"", "edtLA=\"      $100,000.00\""}},
+                    PageCase{"tab_choice_runs_its_handler",
+                             {"page", "pgQuickCalculators", "choose:nbkQuickCalc=1", "click:btnCalcN",
+                              "edtLA=100000", "edtIR=8.75", "edtPMT=786.70", "click:btnCalcQuickCalc"},
+                             {"edtN=360"}},
+                    PageCase{"qualifier_with_german_separators",
+                             {"page", "pgMortgageQualifier", "--locale", "de", "--texts", "edtIncome1=4000",
+                              "edtOIncome1=1000", "edtCards1=350", "edtAuto1=450", "edtNotes1=50",
+                              "edtHousingRatio=28", "edtDebtRatio=36", "edtMQDownPayment=20000",
+                              "edtMQir1=7.5", "edtMQTerm1=30", "edtMQTerm2=20", "edtMQTerm3=15"},
+                             {"edtMQir2=\"  7,2500%\"", "edtMQLoan1=\"     135.866,75 €\"",
+                              "edtMQLoan2=\"     120.195,96 €\"", "edtMQLoan3=\"     105.693,16 €\"",
+                              "edtMQPurchasePrice3=\"     125.693,16 €\"", "edtCalculatedHousingRatio=\"19\"",
+                              "edtCalculatedDebtRatio=\"36\""}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct FailureCase {
@@ -70,28 +72,77 @@ INSTANTIATE_TEST_SUITE_P(
     Errors, PageCommandFailure,
     testing::Values(
         FailureCase{"unknown_page", {"page", "pgNowhere"}, 2, "kelvarin-calc: unknown page 'pgNowhere'"},
-        FailureCase{"field_of_another_page", {"page", "pgQuickCalculators", "edtIncome1=5"}, 2,
+        FailureCase{"field_of_another_page",
+                    {"page", "pgQuickCalculators", "edtIncome1=5"},
+                    2,
                     "kelvarin-calc: no field 'edtIncome1' on pgQuickCalculators"},
-        FailureCase{"read_only_field", {"page", "pgQuickCalculators", "edtMPIPayment=5"}, 2,
+        FailureCase{"read_only_field",
+                    {"page", "pgQuickCalculators", "edtMPIPayment=5"},
+                    2,
                     "kelvarin-calc: field 'edtMPIPayment' cannot be typed into"},
-        FailureCase{"unknown_button", {"page", "pgQuickCalculators", "click:btnNothing"}, 2,
+        FailureCase{"unknown_button",
+                    {"page", "pgQuickCalculators", "click:btnNothing"},
+                    2,
                     "kelvarin-calc: no button 'btnNothing'"},
-        FailureCase{"choice_out_of_range", {"page", "pgQuickCalculators", "choose:nbkQuickCalc=2"}, 2,
-                    "kelvarin-calc: "},
-        FailureCase{"malformed_step", {"page", "pgQuickCalculators", "edtLA"}, 2, "kelvarin-calc: malformed step"},
-        FailureCase{"unknown_locale", {"page", "pgQuickCalculators", "--locale", "fr"}, 2,
+        FailureCase{"choice_out_of_range",
+                    {"page", "pgQuickCalculators", "choose:nbkQuickCalc=2"},
+                    2,
+                    "kelvarin-calc: choice index must lie between 0 and 1: '2' (see kelvarin-calc --help)\n"},
+        FailureCase{"typing_into_a_fixed_choice",
+                    {"page", "pgQuickCalculators", "text:nbkQuickCalc=Payment"},
+                    2,
+                    "kelvarin-calc: choice 'nbkQuickCalc' cannot be typed into"},
+        FailureCase{"grid_of_another_page",
+                    {"page", "pgQuickCalculators", "cell:grdLS=1,1"},
+                    2,
+                    "kelvarin-calc: no grid 'grdLS' on pgQuickCalculators"},
+        FailureCase{
+            "malformed_step", {"page", "pgQuickCalculators", "edtLA"}, 2, "kelvarin-calc: malformed step"},
+        FailureCase{"unknown_locale",
+                    {"page", "pgQuickCalculators", "--locale", "fr"},
+                    2,
                     "kelvarin-calc: --locale needs us or de"},
         FailureCase{"out_of_range_entry_is_reported_and_reads_zero",
-                    {"page", "pgQuickCalculators", "edtMPITermInMonths=99999"}, 0,
+                    {"page", "pgQuickCalculators", "edtMPITermInMonths=99999"},
+                    0,
                     "Value is not within required range"},
-        FailureCase{"guarded_calculate_shows_its_message",
-                    {"page", "pgQuickCalculators", "click:btnCalcN", "edtLA=100000", "edtIR=0", "edtPMT=0",
-                     "click:btnCalcQuickCalc"},
-                    0, "This calculation cannot be completed\nusing the values you entered.\n\nPlease try again.\n"},
-        FailureCase{"unguarded_calculation_error_exits_3",
-                    {"page", "pgMortgageQualifier", "edtIncome1=5000", "edtHousingRatio=28", "edtDebtRatio=36", "edtMQTerm1=30"},
+        FailureCase{
+            "guarded_calculate_shows_its_message",
+            {"page", "pgQuickCalculators", "click:btnCalcN", "edtLA=100000", "edtIR=0", "edtPMT=0",
+             "click:btnCalcQuickCalc"},
+            0,
+            "This calculation cannot be completed\nusing the values you entered.\n\nPlease try again.\n"},
+        FailureCase{"unguarded_calculation_error_is_reported_and_exits_3",
+                    {"page", "pgMortgageQualifier", "edtIncome1=5000", "edtHousingRatio=28",
+                     "edtDebtRatio=36", "edtMQTerm1=30"},
                     3,
-                    "calculation error: "}),
+                    "Valid results cannot be calculated using\nthe variables you have entered.\n\n"
+                    "Please try again with reasonable values.\n"}),
     [](const auto& row) { return std::string(row.param.name); });
 
-}  // namespace
+// As in the window: the failed step ends, the error handler reports it, the remaining steps run
+// and the fields are printed; the exit status says that a step failed.
+TEST(PageCommandCalculationError, TheRunGoesOnAfterAFailedStep) {
+    const auto outcome = RunCalc({"page", "pgMortgageQualifier", "edtIncome1=5000", "edtHousingRatio=28",
+                                  "edtDebtRatio=36", "edtMQTerm1=30", "edtMQir1=7.5"});
+    EXPECT_EQ(outcome.status, 3);
+    EXPECT_NE(outcome.out.find("\nedtMQPayment1=1400\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.out.find("\nedtMQLoan1=200224.68\n"), std::string::npos) << outcome.out;
+    EXPECT_NE(outcome.err.find("calculation error: "), std::string::npos) << outcome.err;
+}
+
+// Entering the page runs the navigation's steps first: the quick calculators' zero reset is
+// in place and a second command leads to the main menu and back.
+TEST(PageCommandNavigation, GotoStepsNavigateLikeTheMenus) {
+    const auto outcome = RunCalc({"page", "pgQuickCalculators", "edtMPISalesPrice=1000", "goto:mnuPopMain",
+                                  "goto:btnQC", "edtMPIDownPaymentPercent=10"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_NE(outcome.out.find("edtMPIDownPaymentSum=100\n"), std::string::npos) << outcome.out;
+}
+
+TEST(PageCommandGrids, GridsPrintEveryCellWithItsPlace) {
+    const auto outcome = RunCalc({"page", "pgLoanSpreadCalculator", "--grids"});
+    EXPECT_NE(outcome.out.find("\ngrdLS.0.0="), std::string::npos) << outcome.out;
+}
+
+} // namespace

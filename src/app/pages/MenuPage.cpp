@@ -1,29 +1,29 @@
 #include "MenuPage.h"
 
-#include "app/ErrorHandler.h"
-#include "app/NavigationTable.h"
 #include "app/widgets/Hints.h"
 #include "app/widgets/HoverButton.h"
 #include "app/widgets/Pictures.h"
 
 #include <QEvent>
 #include <QLabel>
+#include <type_traits>
 
 namespace kelvarin::app {
 
 namespace {
 
-QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry, int pointSize, bool bold) {
-    auto* label = new QLabel(text, parent);
-    QFont font = label->font();
+// The texts of this page keep their own line breaks.
+template <typename W> W* withFont(W* widget, int pointSize, bool bold) {
+    QFont font = widget->font();
     font.setPointSize(pointSize);
     font.setBold(bold);
-    label->setFont(font);
-    label->setGeometry(geometry);
-    return label;
+    widget->setFont(font);
+    if constexpr (std::is_same_v<W, QLabel>)
+        widget->setWordWrap(false);
+    return widget;
 }
 
-}  // namespace
+} // namespace
 
 MenuPage::MenuPage(const workspace::PageInfo& info, PageContext& context, QWidget* parent)
     : Page(info, context, parent) {
@@ -34,48 +34,42 @@ MenuPage::MenuPage(const workspace::PageInfo& info, PageContext& context, QWidge
     m_picture->setCursor(Qt::PointingHandCursor);
     m_picture->installEventFilter(this);
 
-    addLabel(this, QStringLiteral("Kelvarin"), QRect(24, 146, 260, 36), 22, true)->setObjectName("lblProductName");
-    addLabel(this,
-             QStringLiteral("Kelvarin is a collection\n"
-                            "of real estate calculators designed to help\n"
-                            "you better estimate the effects of the financial\n"
-                            "details involved in a real estate transaction."),
-             QRect(24, 190, 270, 76), 10, false);
-    addLabel(this,
-             QStringLiteral("Please consult your own qualified financial\n"
-                            "advisor before making financial decisions."),
-             QRect(24, 276, 270, 40), 10, false);
+    auto* heading = addLabel(QStringLiteral("Kelvarin"), QRect(24, 146, 260, 36));
+    heading->setObjectName("lblProductName");
+    withFont(heading, 22, true);
+    withFont(addLabel(QStringLiteral("Kelvarin is a collection\n"
+                                     "of real estate calculators designed to help\n"
+                                     "you better estimate the effects of the financial\n"
+                                     "details involved in a real estate transaction."),
+                      QRect(24, 190, 270, 76)),
+             10, false);
+    withFont(addLabel(QStringLiteral("Please consult your own qualified financial\n"
+                                     "advisor before making financial decisions."),
+                      QRect(24, 276, 270, 40)),
+             10, false);
 
     int y = 24;
-    for (const auto& target : navigationTargets()) {
-        if (target.pageButton.empty())
+    for (const workspace::PageInfo* target : workspace::pagesInMenuOrder()) {
+        if (target->pageButton.empty())
             continue;
-        auto* button = new HoverButton(QString::fromUtf8(target.buttonCaption.data(),
-                                                         static_cast<qsizetype>(target.buttonCaption.size())),
-                                       this);
-        button->setObjectName(QString::fromUtf8(target.pageButton.data(), static_cast<qsizetype>(target.pageButton.size())));
-        QFont font = button->font();
-        font.setPointSize(13);
-        font.setBold(true);
-        button->setFont(font);
+        auto* button = new HoverButton(qs(target->buttonCaption), this);
+        button->setObjectName(qs(target->pageButton));
+        withFont(button, 13, true);
         button->setGeometry(300, y, 270, 25);
         button->setFocusPolicy(Qt::TabFocus);
-        setHint(button, QStringLiteral("Go to ") + QString::fromUtf8(target.calculatorName.data(),
-                                                                      static_cast<qsizetype>(target.calculatorName.size())));
-        const std::string_view command = target.pageButton;
-        connect(button, &QPushButton::clicked, this, [this, command] {
-            this->context().errors.dispatch([&] { this->context().navigate(command); });
-        });
+        setHint(button, QStringLiteral("Go to ") + qs(target->calculatorName));
+        const std::string_view command = target->pageButton;
+        connect(button, &QPushButton::clicked, this, [this, command] { this->context().navigate(command); });
         y += 33;
     }
 }
 
 bool MenuPage::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_picture && event->type() == QEvent::MouseButtonRelease) {
-        context().errors.dispatch([&] { runHook(context().hooks.shell.about); });
+        run(context().hooks.shell.about);
         return true;
     }
     return Page::eventFilter(watched, event);
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

@@ -1,11 +1,9 @@
 #include "MortgageQualifierPage.h"
 
 #include "app/widgets/MaskedEdit.h"
-
 #include "workspace/Workspace.h"
 
 #include <QLabel>
-
 #include <map>
 #include <string>
 
@@ -13,34 +11,16 @@ namespace kelvarin::app {
 
 namespace {
 
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Design captions write a literal "&" as "&&"; a label shows its text as it stands.
-QString labelText(std::string_view caption) {
-    return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
-
-QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry,
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment);
-    label->setWordWrap(true);
-    return label;
-}
-
 constexpr auto kCaption = Qt::AlignHCenter | Qt::AlignBottom;
-constexpr int kFieldHeight = 21;
+constexpr int kFieldHeight = Page::kFieldHeight;
 constexpr int kRowPitch = 26;
 
 // Widths that show the largest value of each mask at Arial 8 point, frame included.
-constexpr int kMoney17Width = 108;  // '$#,###,###,###.##'
-constexpr int kMoney13Width = 86;   // '$#,###,###.##'
-constexpr int kPercentWidth = 70;   // '###.####%'
-constexpr int kCountWidth = 52;     // 'iiiiii'
-constexpr int kRatioWidth = 34;     // '99'
+constexpr int kMoney17Width = 108; // '$#,###,###,###.##'
+constexpr int kMoney13Width = 86;  // '$#,###,###.##'
+constexpr int kPercentWidth = 70;  // '###.####%'
+constexpr int kCountWidth = 52;    // 'iiiiii'
+constexpr int kRatioWidth = 34;    // '99'
 
 // Borrower and co-borrower grid: five columns of incomes and debts.
 constexpr int kGridX = 80, kGridPitch = 100;
@@ -93,16 +73,14 @@ std::map<std::string, QRect, std::less<>> fieldPlaces() {
     return places;
 }
 
-}  // namespace
+} // namespace
 
 MortgageQualifierPage::MortgageQualifierPage(const workspace::PageInfo& info, PageContext& context,
                                              QWidget* parent)
     : Page(info, context, parent) {
-    auto& ws = context.workspace;
-    const auto caption = [&ws](const char* field) { return labelText(ws.field(field).design().label); };
+    const auto caption = [this](const char* field) { return labelText(ws().field(field).design().label); };
 
-    addLabel(this,
-             QStringLiteral(
+    addLabel(QStringLiteral(
                  "This calculator provides a 'starting point' to help you determine the maximum monthly "
                  "payment and loan amounts for which you may qualify under the common underwriting "
                  "guidelines."),
@@ -114,28 +92,25 @@ MortgageQualifierPage::MortgageQualifierPage(const workspace::PageInfo& info, Pa
     for (int column = 0; column < 5; ++column) {
         const int centre = kGridX + column * kGridPitch + kMoney13Width / 2;
         const int width = column == 4 ? 112 : 88;
-        addLabel(this, caption(columnFields[column]),
-                 QRect(centre - width / 2, kCaptionTop, width, kCaptionHeight), kCaption);
+        addLabel(caption(columnFields[column]), QRect(centre - width / 2, kCaptionTop, width, kCaptionHeight),
+                 kCaption);
     }
-    addLabel(this, QStringLiteral("Borrower"), QRect(8, kBorrowerY, kGridX - 14, kFieldHeight));
-    addLabel(this, QStringLiteral("Co-Borrower"),
-             QRect(8, kBorrowerY + kRowPitch, kGridX - 14, kFieldHeight));
+    addLabel(QStringLiteral("Borrower"), QRect(8, kBorrowerY, kGridX - 14, kFieldHeight));
+    addLabel(QStringLiteral("Co-Borrower"), QRect(8, kBorrowerY + kRowPitch, kGridX - 14, kFieldHeight));
 
     // Ratios: Housing and Debt columns, rows of the limits typed and of the ratios that result.
-    addLabel(this, caption("edtHousingRatio"), QRect(kRatioX - 8, kMiddleY, kRatioWidth + 16, kFieldHeight),
+    addLabel(caption("edtHousingRatio"), QRect(kRatioX - 8, kMiddleY, kRatioWidth + 16, kFieldHeight),
              kCaption);
-    addLabel(this, caption("edtDebtRatio"),
+    addLabel(caption("edtDebtRatio"),
              QRect(kRatioX + kRatioPitch - 8, kMiddleY, kRatioWidth + 16, kFieldHeight), kCaption);
-    addLabel(this, QStringLiteral("Qualifying Ratios"),
-             QRect(8, kMiddleY + kRowPitch, kRatioX - 14, kFieldHeight));
-    addLabel(this, QStringLiteral("Your Ratios"),
-             QRect(8, kMiddleY + 2 * kRowPitch, kRatioX - 14, kFieldHeight));
+    addLabel(QStringLiteral("Qualifying Ratios"), QRect(8, kMiddleY + kRowPitch, kRatioX - 14, kFieldHeight));
+    addLabel(QStringLiteral("Your Ratios"), QRect(8, kMiddleY + 2 * kRowPitch, kRatioX - 14, kFieldHeight));
 
     constexpr int amountLabelX = kRatioX + kRatioPitch + kRatioWidth + 24;
     constexpr int amountLabelWidth = kRightEdge - kMoney13Width - 8 - amountLabelX;
     int row = 0;
     for (const char* field : {"edtMQPropertyTaxes", "edtMQHomeownersInsurance", "edtMQDownPayment"})
-        addLabel(this, caption(field),
+        addLabel(caption(field),
                  QRect(amountLabelX, kMiddleY + kRowPitch * row++, amountLabelWidth, kFieldHeight),
                  Qt::AlignRight | Qt::AlignVCenter);
 
@@ -150,14 +125,14 @@ MortgageQualifierPage::MortgageQualifierPage(const workspace::PageInfo& info, Pa
         {"edtMQPurchasePrice1", kPriceX, kMoney17Width},
     };
     for (const auto& column : scenarioColumns)
-        addLabel(this, caption(column.field),
+        addLabel(caption(column.field),
                  QRect(column.x, kScenarioHeaderY, column.width, kScenarioY - kScenarioHeaderY - 2),
                  kCaption);
 
     // In the design's tab order; outputs are no tab stops.
     const auto places = fieldPlaces();
-    for (const workspace::ValueField* field : ws.pageFields(info.name))
+    for (const workspace::ValueField* field : ws().pageFields(info.name))
         addField(field->name(), places.at(std::string(field->name())));
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

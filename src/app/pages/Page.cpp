@@ -1,10 +1,11 @@
 #include "Page.h"
 
-#include "app/ErrorHandler.h"
 #include "app/widgets/ControlBinding.h"
 #include "app/widgets/MaskedEdit.h"
 
 #include <QShortcutEvent>
+#include <stdexcept>
+#include <string>
 
 namespace kelvarin::app {
 
@@ -29,43 +30,93 @@ protected:
     }
 };
 
-}  // namespace
+} // namespace
 
 Page::Page(const workspace::PageInfo& info, PageContext& context, QWidget* parent)
     : QWidget(parent), m_info(info), m_context(context) {
-    setObjectName(QString::fromUtf8(info.name.data(), static_cast<qsizetype>(info.name.size())));
+    setObjectName(qs(info.name));
 }
 
-void Page::enter(std::string_view focusTarget) {
-    if (!focusTarget.empty())
-        m_context.ui.focus(focusTarget);
+int Page::widthFor(const workspace::ValueField& field) {
+    switch (field.design().mask) {
+    case workspace::MaskKind::Money17:
+        return 108;
+    case workspace::MaskKind::Money13:
+    case workspace::MaskKind::Points12:
+        return 86;
+    case workspace::MaskKind::Money11:
+    case workspace::MaskKind::Decimal:
+        return 76;
+    case workspace::MaskKind::Money10:
+    case workspace::MaskKind::Percent:
+        return 70;
+    case workspace::MaskKind::Points8:
+        return 62;
+    case workspace::MaskKind::Count:
+        return 52;
+    case workspace::MaskKind::Ratio:
+        return 34;
+    }
+    return 108;
+}
+
+QString Page::qs(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString Page::labelText(std::string_view caption) {
+    return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
 MaskedEdit* Page::addField(std::string_view fieldName, const QRect& geometry, QWidget* parent) {
-    auto& field = m_context.workspace.field(fieldName);
-    auto* edit = new MaskedEdit(field, m_context.errors, m_context.leaveErrors, parent ? parent : this);
+    auto& field = ws().field(fieldName);
+    if (field.design().page != m_info.name)
+        throw std::logic_error("field " + std::string(fieldName) + " is not on " + std::string(m_info.name));
+    auto* edit =
+        new MaskedEdit(field, m_context.session.errors(), m_context.leaveErrors, parent ? parent : this);
     edit->setGeometry(geometry);
     const std::string_view handler = field.design().exitHandler;
     if (!handler.empty()) {
-        auto& calculators = m_context.calculators;
-        edit->setExitHandler([&calculators, &field, handler] { calculators.handlers().runExit(handler, field); });
+        const auto& handlers = m_context.session.handlers();
+        if (!handlers.hasExit(handler))
+            throw std::logic_error("no exit handler " + std::string(handler) + " for " +
+                                   std::string(fieldName));
+        edit->setExitHandler([&handlers, &field, handler] { handlers.runExit(handler, field); });
     }
     return edit;
 }
 
 QPushButton* Page::addButton(std::string_view controlName, const QString& caption, const QRect& geometry,
                              QWidget* parent) {
+    const std::string name(controlName);
+    if (!m_context.session.handlers().hasClick(name))
+        throw std::logic_error("no click handler for button " + name);
     auto* button = new QPushButton(caption, parent ? parent : this);
-    button->setObjectName(QString::fromUtf8(controlName.data(), static_cast<qsizetype>(controlName.size())));
+    button->setObjectName(qs(controlName));
     button->setGeometry(geometry);
     button->installEventFilter(new AccessKeyPriority(button));
-    if (auto* state = m_context.workspace.findControl(controlName))
+    if (auto* state = ws().findControl(controlName))
         bindControl(button, *state);
-    const std::string name(controlName);
-    connect(button, &QPushButton::clicked, this, [this, name] {
-        m_context.errors.dispatch([&] { m_context.calculators.handlers().click(name); });
-    });
+    connect(button, &QPushButton::clicked, this,
+            [this, name] { run([&] { m_context.session.handlers().click(name); }); });
     return button;
 }
 
-}  // namespace kelvarin::app
+QLabel* Page::addLabel(const QString& text, const QRect& geometry, Qt::Alignment alignment, QWidget* parent) {
+    auto* label = new QLabel(text, parent ? parent : this);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* Page::addFieldLabel(std::string_view fieldName, const QRect& geometry, Qt::Alignment alignment,
+                            QWidget* parent) {
+    return addLabel(labelText(ws().field(fieldName).design().label), geometry, alignment, parent);
+}
+
+void Page::run(const std::function<void()>& handler) {
+    m_context.session.errors().dispatch(handler);
+}
+
+} // namespace kelvarin::app

@@ -1,20 +1,25 @@
 #pragma once
 
 #include "PageContext.h"
-
 #include "workspace/Pages.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QWidget>
-
 #include <string_view>
+
+namespace kelvarin::workspace {
+class ValueField;
+}
 
 namespace kelvarin::app {
 
 class MaskedEdit;
 
-// One page of nbkMain. A calculator page derives from it, builds its controls in its
-// constructor and overrides the steps it needs.
+// One page of nbkMain. A calculator page derives from it and builds its controls in its
+// constructor with the helpers below; entering a page is the core's business (Navigator).
+// Every name a helper is given must resolve (a field, a control with a click handler, an exit
+// handler): a wrong name throws std::logic_error while the window is built.
 class Page : public QWidget {
     Q_OBJECT
 public:
@@ -23,27 +28,38 @@ public:
     const workspace::PageInfo& info() const { return m_info; }
     std::string_view name() const { return m_info.name; }
 
-    // The page-specific steps of entering the page, after the frame has shown it, set its
-    // title, menu entries, printing and reset button. By default the focus moves to
-    // focusTarget (from the navigation table), when there is one.
-    virtual void enter(std::string_view focusTarget);
-    // Run for every page before any navigation command is carried out.
-    virtual void beforeNavigation() {}
+    // Height of a value field and of a push button, in pixels.
+    static constexpr int kFieldHeight = 21;
+    static constexpr int kButtonHeight = 25;
+    // Width that shows the largest value of the field's mask at Arial 8 point, frame included.
+    static int widthFor(const workspace::ValueField& field);
+    static QString qs(std::string_view text);
+    // Design captions write a literal "&" as "&&"; a label shows its text as it stands.
+    static QString labelText(std::string_view caption);
 
 protected:
     PageContext& context() { return m_context; }
+    workspace::Workspace& ws() { return m_context.session.workspace(); }
 
     // A masked entry for the named field at the given place; leaving it runs the exit handler
-    // its design names from the calculators' handler table (none when it names none).
+    // its design names.
     MaskedEdit* addField(std::string_view fieldName, const QRect& geometry, QWidget* parent = nullptr);
     // A push button named after a control; when the calculators registered a state of that
     // name the button follows it. A click runs the handler table's click handler of the name.
     QPushButton* addButton(std::string_view controlName, const QString& caption, const QRect& geometry,
                            QWidget* parent = nullptr);
+    // A word-wrapping label; the field's design caption with fieldLabel.
+    QLabel* addLabel(const QString& text, const QRect& geometry,
+                     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, QWidget* parent = nullptr);
+    QLabel* addFieldLabel(std::string_view fieldName, const QRect& geometry,
+                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
+                          QWidget* parent = nullptr);
+    // Runs a core handler through the error handler (for events the helpers do not connect).
+    void run(const std::function<void()>& handler);
 
 private:
     const workspace::PageInfo& m_info;
     PageContext& m_context;
 };
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

@@ -1,29 +1,24 @@
 #pragma once
 
 #include "app/Hooks.h"
-
-#include "calculators/CalculatorSet.h"
-#include "workspace/UiPort.h"
-#include "workspace/Workspace.h"
+#include "calculators/Session.h"
 
 #include <functional>
 #include <string_view>
 
 namespace kelvarin::app {
 
-class ErrorHandler;
 class LeaveErrorReporter;
 
-// What a page widget is built with. Every handler a page connects runs through errors.
+// What a page widget is built with. Every handler a page connects runs through the session's
+// error handler.
 struct PageContext {
-    workspace::Workspace& workspace;
+    calculators::Session& session;
     workspace::UiPort& ui;
-    calculators::CalculatorSet& calculators;
-    ErrorHandler& errors;
     LeaveErrorReporter& leaveErrors;
     Hooks& hooks;
     // gotoChosenCalculator with the name of the command used ("btnQC", "mnuPopLSC", ...).
     std::function<void(std::string_view command)> navigate;
 };
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

@@ -1,9 +1,7 @@
 #include "QuickCalculatorsPage.h"
 
-#include "app/ErrorHandler.h"
 #include "app/widgets/Hints.h"
 #include "app/widgets/MaskedEdit.h"
-
 #include "workspace/Workspace.h"
 
 #include <QLabel>
@@ -12,52 +10,15 @@
 namespace kelvarin::app {
 
 namespace {
-
-QString qs(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Design captions write a literal "&" as "&&"; a label shows its text as it stands.
-QString labelText(std::string_view caption) {
-    return qs(caption).replace(QStringLiteral("&&"), QStringLiteral("&"));
-}
-
-QLabel* addLabel(QWidget* parent, const QString& text, const QRect& geometry,
-                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setAlignment(alignment);
-    label->setWordWrap(true);
-    return label;
-}
-
-constexpr int kFieldHeight = 21;
-constexpr int kButtonHeight = 25;
-
-// Widths that show the largest value of each mask at Arial 8 point, frame included.
-constexpr int kMoneyWidth = 108;   // '$#,###,###,###.##'
-constexpr int kPercentWidth = 70;  // '###.####%'
-constexpr int kCountWidth = 52;    // 'iiiiii'
-
-int widthFor(const workspace::ValueField& field) {
-    switch (field.design().mask) {
-    case workspace::MaskKind::Percent:
-        return kPercentWidth;
-    case workspace::MaskKind::Count:
-        return kCountWidth;
-    default:
-        return kMoneyWidth;
-    }
-}
-
-}  // namespace
+constexpr int kMoneyWidth = 108;  // '$#,###,###,###.##'
+constexpr int kPercentWidth = 70; // '###.####%'
+} // namespace
 
 QuickCalculatorsPage::QuickCalculatorsPage(const workspace::PageInfo& info, PageContext& context,
                                            QWidget* parent)
     : Page(info, context, parent) {
     auto* intro =
-        addLabel(this,
-                 QStringLiteral("Use these two \"Quick Calculators\" to get fast answers to basic questions "
+        addLabel(QStringLiteral("Use these two \"Quick Calculators\" to get fast answers to basic questions "
                                 "about loan variables and payments without providing all of the "
                                 "variables required by the more detailed calculators."),
                  QRect(10, 8, 567, 28), Qt::AlignLeft | Qt::AlignTop);
@@ -66,14 +27,13 @@ QuickCalculatorsPage::QuickCalculatorsPage(const workspace::PageInfo& info, Page
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("nbkQuickCalc"));
     m_tabs->setGeometry(8, 44, 571, 328);
-    const auto& choice = context.workspace.choice("nbkQuickCalc");
+    const auto& choice = ws().choice("nbkQuickCalc");
     // Tab captions keep their design form: "&&" is a literal "&" for the tab bar too.
     m_tabs->addTab(buildMonthlyPaymentTab(), qs(choice.items.at(0)));
     m_tabs->addTab(buildMissingVariablesTab(), qs(choice.items.at(1)));
     m_tabs->setCurrentIndex(choice.index);
     const auto tabClick = [this](int index) {
-        this->context().errors.dispatch(
-            [&] { this->context().calculators.handlers().choose("nbkQuickCalc", index); });
+        run([&] { this->context().session.handlers().choose("nbkQuickCalc", index); });
     };
     // A click on another tab arrives once the tab is shown, so that the focus can move into it;
     // a click on the tab already shown changes nothing but is a click all the same.
@@ -89,7 +49,6 @@ QuickCalculatorsPage::QuickCalculatorsPage(const workspace::PageInfo& info, Page
 QWidget* QuickCalculatorsPage::buildMonthlyPaymentTab() {
     auto* tab = new QWidget;
     tab->setObjectName(QStringLiteral("Page2"));
-    auto& ws = context().workspace;
 
     constexpr int labelX = 112, labelWidth = 126;
     constexpr int columnRight = labelX + labelWidth + 4 + kMoneyWidth;
@@ -98,14 +57,15 @@ QWidget* QuickCalculatorsPage::buildMonthlyPaymentTab() {
     for (const char* name : {"edtMPISalesPrice", "edtMPIDownPaymentSum", "edtMPILoanAmount",
                              "edtMPIInterestRate", "edtMPITermInMonths", "edtMPIPayment"}) {
         const int y = top + row * pitch;
-        auto& field = ws.field(name);
-        addLabel(tab, labelText(field.design().label), QRect(labelX, y, labelWidth, kFieldHeight));
+        auto& field = ws().field(name);
+        addFieldLabel(name, QRect(labelX, y, labelWidth, kFieldHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                      tab);
         const int width = widthFor(field);
         addField(name, QRect(columnRight - width, y, width, kFieldHeight), tab);
         if (row == 1) {
             // Created here so that Tab goes from the dollar to the percent down payment.
-            auto& percent = ws.field("edtMPIDownPaymentPercent");
-            addLabel(tab, labelText(percent.design().label), QRect(columnRight + 12, y, 32, kFieldHeight));
+            addFieldLabel("edtMPIDownPaymentPercent", QRect(columnRight + 12, y, 32, kFieldHeight),
+                          Qt::AlignLeft | Qt::AlignVCenter, tab);
             addField("edtMPIDownPaymentPercent", QRect(columnRight + 46, y, kPercentWidth, kFieldHeight),
                      tab);
         }
@@ -118,17 +78,16 @@ QWidget* QuickCalculatorsPage::buildMonthlyPaymentTab() {
 QWidget* QuickCalculatorsPage::buildMissingVariablesTab() {
     auto* tab = new QWidget;
     tab->setObjectName(QStringLiteral("Page1"));
-    auto& ws = context().workspace;
 
     constexpr int buttonX = 100, buttonWidth = 140;
     constexpr int fieldX = buttonX + buttonWidth + 16;
     constexpr int columnRight = fieldX + kMoneyWidth;
     constexpr int top = 64, pitch = 32;
 
-    addLabel(tab, QStringLiteral("Click the variable you wish to calculate"),
-             QRect(buttonX, 18, buttonWidth, 32), Qt::AlignLeft | Qt::AlignBottom);
-    addLabel(tab, QStringLiteral("Enter 3 known values, using the Tab key to move among fields."),
-             QRect(fieldX, 18, 200, 32), Qt::AlignLeft | Qt::AlignBottom);
+    addLabel(QStringLiteral("Click the variable you wish to calculate"), QRect(buttonX, 18, buttonWidth, 32),
+             Qt::AlignLeft | Qt::AlignBottom, tab);
+    addLabel(QStringLiteral("Enter 3 known values, using the Tab key to move among fields."),
+             QRect(fieldX, 18, 200, 32), Qt::AlignLeft | Qt::AlignBottom, tab);
 
     struct Variable {
         const char* button;
@@ -151,7 +110,7 @@ QWidget* QuickCalculatorsPage::buildMissingVariablesTab() {
     }
     row = 0;
     for (const char* name : {"edtLA", "edtIR", "edtPMT", "edtN"}) {
-        const int width = widthFor(ws.field(name));
+        const int width = widthFor(ws().field(name));
         addField(name, QRect(columnRight - width, top + row * pitch + 2, width, kFieldHeight), tab);
         ++row;
     }
@@ -159,9 +118,9 @@ QWidget* QuickCalculatorsPage::buildMissingVariablesTab() {
     const int calculateY = top + 4 * pitch + 12;
     addButton("btnCalcQuickCalc", QStringLiteral("Calculate"),
               QRect(fieldX, calculateY, kMoneyWidth, kButtonHeight), tab);
-    addLabel(tab, QStringLiteral("Click 'Calculate'"),
-             QRect(columnRight + 12, calculateY, 120, kButtonHeight));
+    addLabel(QStringLiteral("Click 'Calculate'"), QRect(columnRight + 12, calculateY, 120, kButtonHeight),
+             Qt::AlignLeft | Qt::AlignVCenter, tab);
     return tab;
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

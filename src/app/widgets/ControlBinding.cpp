@@ -3,6 +3,7 @@
 #include "Hints.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QLabel>
 
 namespace kelvarin::app {
@@ -23,7 +24,7 @@ void follow(QWidget* widget, const workspace::ControlState& state) {
         label->setText(caption);
 }
 
-}  // namespace
+} // namespace
 
 void bindControl(QWidget* widget, workspace::ControlState& state) {
     follow(widget, state);
@@ -31,4 +32,11 @@ void bindControl(QWidget* widget, workspace::ControlState& state) {
     QObject::connect(widget, &QObject::destroyed, [&state, id] { state.removeObserver(id); });
 }
 
-}  // namespace kelvarin::app
+void bindAction(QAction* action, workspace::ControlState& state) {
+    action->setEnabled(state.enabled());
+    const int id =
+        state.addObserver([action](const workspace::ControlState& s) { action->setEnabled(s.enabled()); });
+    QObject::connect(action, &QObject::destroyed, [&state, id] { state.removeObserver(id); });
+}
+
+} // namespace kelvarin::app

@@ -1,9 +1,8 @@
 #include "MaskedEdit.h"
 
-#include "LeaveErrorReporter.h"
 #include "Hints.h"
-#include "app/ErrorHandler.h"
-
+#include "LeaveErrorReporter.h"
+#include "calculators/ErrorHandler.h"
 #include "workspace/FieldEntry.h"
 
 #include <QApplication>
@@ -25,7 +24,7 @@ std::u32string toU32(const QString& text) {
     return std::u32string(ucs4.begin(), ucs4.end());
 }
 
-}  // namespace
+} // namespace
 
 MaskedEdit::MaskedEdit(workspace::ValueField& field, ErrorHandler& errors, LeaveErrorReporter& leaveErrors,
                        QWidget* parent)
@@ -41,7 +40,9 @@ MaskedEdit::MaskedEdit(workspace::ValueField& field, ErrorHandler& errors, Leave
     followField();
 }
 
-MaskedEdit::~MaskedEdit() { m_field.removeObserver(m_observer); }
+MaskedEdit::~MaskedEdit() {
+    m_field.removeObserver(m_observer);
+}
 
 void MaskedEdit::followField() {
     const QString text = toQString(m_field.text());
@@ -64,7 +65,8 @@ void MaskedEdit::followField() {
 void MaskedEdit::applyLook() {
     QPalette pal = m_normalPalette;
     switch (m_field.look()) {
-    case Look::Normal: break;
+    case Look::Normal:
+        break;
     case Look::Result:
         for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
             pal.setColor(group, QPalette::Base, Qt::yellow);
@@ -72,7 +74,8 @@ void MaskedEdit::applyLook() {
         }
         break;
     case Look::Target:
-        pal.setColor(QPalette::Disabled, QPalette::Base, m_normalPalette.color(QPalette::Active, QPalette::Base));
+        pal.setColor(QPalette::Disabled, QPalette::Base,
+                     m_normalPalette.color(QPalette::Active, QPalette::Base));
         pal.setColor(QPalette::Disabled, QPalette::Text, Qt::gray);
         break;
     }
@@ -81,11 +84,12 @@ void MaskedEdit::applyLook() {
 
 void MaskedEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    const bool returning = event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
+    const bool returning =
+        event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason;
     if (m_entered && returning)
         return;
     m_entered = true;
-    selectAll();  // the caret ends at the end of the text
+    selectAll(); // the caret ends at the end of the text
     m_selectOnRelease = event->reason() == Qt::MouseFocusReason;
 }
 
@@ -128,8 +132,10 @@ bool MaskedEdit::isLeaving(const QFocusEvent& event) const {
     switch (event.reason()) {
     case Qt::PopupFocusReason:
     case Qt::ActiveWindowFocusReason:
-    case Qt::MenuBarFocusReason: return false;
-    default: break;
+    case Qt::MenuBarFocusReason:
+        return false;
+    default:
+        break;
     }
     const QWidget* next = QApplication::focusWidget();
     return !next || next->window() == window();
@@ -157,4 +163,4 @@ void MaskedEdit::leave() {
     m_errors.dispatch(m_exitHandler);
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

@@ -3,12 +3,15 @@
 #include "workspace/ValueField.h"
 
 #include <QLineEdit>
-
 #include <functional>
+
+namespace kelvarin::calculators {
+class ErrorHandler;
+}
 
 namespace kelvarin::app {
 
-class ErrorHandler;
+using calculators::ErrorHandler;
 class LeaveErrorReporter;
 
 // The masked entry widget: a right-aligned view of one value field. It shows the field's
@@ -45,10 +48,10 @@ private:
     LeaveErrorReporter& m_leaveErrors;
     std::function<void()> m_exitHandler;
     int m_observer = 0;
-    bool m_following = false;      // the text is being set from the field
-    bool m_entered = false;        // has had the focus since it was last left
+    bool m_following = false; // the text is being set from the field
+    bool m_entered = false;   // has had the focus since it was last left
     bool m_selectOnRelease = false;
     QPalette m_normalPalette;
 };
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::app

@@ -1,10 +1,9 @@
 #include "ErrorHandler.h"
 
-#include "AppInfo.h"
-
+#include "CalculatorSet.h"
 #include "loanmath/Numeric.h"
 
-namespace kelvarin::app {
+namespace kelvarin::calculators {
 
 using workspace::MessageButtons;
 using workspace::MessageIcon;
@@ -21,7 +20,6 @@ bool isCalculationError(const std::exception_ptr& error) {
     }
 }
 
-// A repair that fails is dropped: the handler must never fail itself.
 template <typename Step> void guarded(Step&& step) noexcept {
     try {
         step();
@@ -29,14 +27,7 @@ template <typename Step> void guarded(Step&& step) noexcept {
     }
 }
 
-void writeNumber(workspace::ValueField& field, double value) {
-    if (field.mask().dataType == workspace::DataType::Whole)
-        field.writeWhole(static_cast<std::int32_t>(value));
-    else
-        field.writeFloat(value);
-}
-
-}  // namespace
+} // namespace
 
 const std::string& ErrorHandler::unidentifiedMessage() {
     static const std::string text = std::string("An unidentified error has occurred.\r\n\r\n"
@@ -45,8 +36,8 @@ const std::string& ErrorHandler::unidentifiedMessage() {
     return text;
 }
 
-ErrorHandler::ErrorHandler(workspace::Workspace& ws, workspace::UiPort& ui, const Hooks& hooks)
-    : m_ws(ws), m_ui(ui), m_hooks(hooks) {}
+ErrorHandler::ErrorHandler(workspace::Workspace& ws, workspace::UiPort& ui, CalculatorSet& calculators)
+    : m_ws(ws), m_ui(ui), m_calculators(calculators) {}
 
 bool ErrorHandler::dispatch(const std::function<void()>& handler) noexcept {
     if (!handler)
@@ -55,12 +46,12 @@ bool ErrorHandler::dispatch(const std::function<void()>& handler) noexcept {
         handler();
         return true;
     } catch (...) {
-        appOnException(std::current_exception());
+        AppOnException(std::current_exception());
         return false;
     }
 }
 
-void ErrorHandler::appOnException(std::exception_ptr error) noexcept {
+void ErrorHandler::AppOnException(std::exception_ptr error) noexcept {
     if (!isCalculationError(error)) {
         guarded([&] { m_ui.message(unidentifiedMessage(), MessageIcon::Information, MessageButtons::Ok); });
         return;
@@ -72,17 +63,17 @@ void ErrorHandler::appOnException(std::exception_ptr error) noexcept {
 void ErrorHandler::repairPages() noexcept {
     const std::string shown(m_ws.shownPage());
     if (shown == "pgAmortizationSchedules")
-        guarded([&] { runHook(m_hooks.reset.resetAmortizationSchedules); });
+        guarded([&] { m_calculators.resetPage(shown); });
     if (shown == "pgLoanSpreadCalculator") {
         guarded([&] {
-            writeNumber(m_ws.field("edtLoan"), 100000);
-            writeNumber(m_ws.field("edtInterest"), 8.75);
-            writeNumber(m_ws.field("edtTerm"), 360);
-            writeNumber(m_ws.field("edtPayment"), 786.7);
+            m_ws.field("edtLoan").writeFloat(100000);
+            m_ws.field("edtInterest").writeFloat(8.75);
+            m_ws.field("edtTerm").writeWhole(360);
+            m_ws.field("edtPayment").writeFloat(786.7);
             m_ui.focus("edtLoan");
         });
     }
-    guarded([&] { runHook(m_hooks.repair.rebuildLoanSpread); });
+    guarded([&] { m_calculators.rebuildLoanSpread(); });
 }
 
-}  // namespace kelvarin::app
+} // namespace kelvarin::calculators
