@@ -39,6 +39,18 @@ private:
     workspace::UiPort& m_ui;
 };
 
+// The grid's views are told however the fill ends (a failing fill leaves what it wrote).
+class TellViewsAtEnd {
+public:
+    explicit TellViewsAtEnd(const TextGrid& grid) : m_grid(grid) {}
+    ~TellViewsAtEnd() { m_grid.changed(); }
+    TellViewsAtEnd(const TellViewsAtEnd&) = delete;
+    TellViewsAtEnd& operator=(const TellViewsAtEnd&) = delete;
+
+private:
+    const TextGrid& m_grid;
+};
+
 std::string_view trimmedRight(std::string_view text) {
     const auto last = text.find_last_not_of(' ');
     return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
@@ -179,14 +191,20 @@ void AmortizationSchedules::FillGrdAmortization() {
     auto& ws = m_ctx.ws;
     m_ctx.ui.setBusy(true);
     ws.field("edtAmortPayment").writeFloat(m_schedule.Payment());
-    writeAnnualTitles(ws.grid("grdAnnualAmortization"));
-    fillMonthlyGrid(ws.grid("grdAmortization"), m_schedule, ws.regional());
+    TextGrid& annual = ws.grid("grdAnnualAmortization");
+    TextGrid& monthly = ws.grid("grdAmortization");
+    const TellViewsAtEnd annualViews(annual);
+    const TellViewsAtEnd monthlyViews(monthly);
+    writeAnnualTitles(annual);
+    fillMonthlyGrid(monthly, m_schedule, ws.regional());
     m_ctx.ui.setBusy(false);
 }
 
 void AmortizationSchedules::FillGrdAnnualAmortization() {
     auto& ws = m_ctx.ws;
-    fillAnnualGrid(ws.grid("grdAnnualAmortization"), ws.grid("grdAmortization"), ws.regional());
+    TextGrid& annual = ws.grid("grdAnnualAmortization");
+    const TellViewsAtEnd views(annual);
+    fillAnnualGrid(annual, ws.grid("grdAmortization"), ws.regional());
 }
 
 void AmortizationSchedules::CreatePrepaymentList() {
@@ -210,7 +228,9 @@ void AmortizationSchedules::CreatePrepaymentList() {
 void AmortizationSchedules::setLoanInputsEnabled(bool enabled) {
     for (const char* name : kLoanInputs)
         m_ctx.ws.field(name).setEnabled(enabled);
-    m_ctx.ws.choice("cbMonth").enabled = enabled;
+    workspace::Choice& month = m_ctx.ws.choice("cbMonth");
+    month.enabled = enabled;
+    month.changed();
 }
 
 void AmortizationSchedules::btnExtraClick() {
@@ -233,6 +253,7 @@ void AmortizationSchedules::SetPrepaymentMode(int mode) {
     ws.field("edtFromPmt").setEnabled(mode != 2);
     ws.control("lblToPmt").setEnabled(mode == 1);
     ws.field("edtToPmt").setEnabled(mode == 1);
+    ws.choice("rgAddTo").changed();
 }
 
 void AmortizationSchedules::applyPanelPrepayment() {
@@ -294,6 +315,8 @@ void AmortizationSchedules::btnAnnualMonthlyClick() {
     ws.grid("grdAmortization").visible = !toAnnual;
     ws.grid("grdAnnualAmortization").visible = toAnnual;
     button.setHint(toAnnual ? kMonthlyHint : kAnnualHint);
+    ws.grid("grdAmortization").changed();
+    ws.grid("grdAnnualAmortization").changed();
 }
 
 void AmortizationSchedules::cbMonthChange() {
@@ -301,6 +324,7 @@ void AmortizationSchedules::cbMonthChange() {
     if (monthNumber(month.text) == 0)
         month.text = "Jan";
     month.index = monthNumber(month.text) - 1;
+    month.changed();
 }
 
 void AmortizationSchedules::resetValues(int valueSet) {
@@ -332,13 +356,16 @@ void AmortizationSchedules::resetValues(int valueSet) {
     workspace::Choice& month = ws.choice("cbMonth");
     month.text = state.CurrentMonthShort;
     month.index = monthNumber(month.text) - 1;
+    month.changed();
     ws.field("edtYear").writeWhole(state.CurrentYear);
 
     monthly.clearTexts();
     writeMonthlyTitles(monthly);
+    monthly.changed();
     TextGrid& annual = ws.grid("grdAnnualAmortization");
     annual.clearTexts();
     writeAnnualTitles(annual);
+    annual.changed();
 }
 
 void AmortizationSchedules::ResetAmortizationSchedules() {

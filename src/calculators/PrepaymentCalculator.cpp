@@ -176,6 +176,7 @@ void PrepaymentCalculator::SetPPCPrepaymentMode(int mode) {
     ws.field("edtPPCFromPmt").setEnabled(mode != 2);
     ws.control("lblPPCToPmt").setEnabled(mode == 1);
     ws.field("edtPPCToPmt").setEnabled(mode == 1);
+    ws.choice("rgPPCPrepayments").changed();
     m_ctx.ui.focus(mode == 2 ? "edtPPCExtraAmount" : "edtPPCFromPmt");
 }
 
@@ -196,6 +197,7 @@ void PrepaymentCalculator::selectAllPayments() {
     ws.field("edtPPCFromPmt").setEnabled(false);
     ws.control("lblPPCToPmt").setEnabled(false);
     ws.field("edtPPCToPmt").setEnabled(false);
+    ws.choice("rgPPCPrepayments").changed();
 }
 
 void PrepaymentCalculator::ResetPrepaymentCalculator() {

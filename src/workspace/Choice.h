@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvarin::workspace {
@@ -16,6 +18,24 @@ struct Choice {
     bool editable = false;   // editable drop-down (cbMonth)
     bool visible = true;
     bool enabled = true;
+
+    // Views are told once a calculator is done changing the choice (index, text, enabled): it
+    // calls changed(). A front end that sets index and text itself calls the handler, which
+    // tells the views when it changes them further.
+    using Observer = std::function<void(const Choice&)>;
+    int addObserver(Observer observer) {
+        observers.emplace_back(nextObserverId, std::move(observer));
+        return nextObserverId++;
+    }
+    void removeObserver(int id) {
+        std::erase_if(observers, [id](const auto& entry) { return entry.first == id; });
+    }
+    void changed() const {
+        for (auto told = observers; auto& [id, observer] : told)
+            observer(*this);
+    }
+    std::vector<std::pair<int, Observer>> observers;
+    int nextObserverId = 1;
 };
 
 }  // namespace kelvarin::workspace

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvarin::workspace {
@@ -21,7 +23,7 @@ struct TextGrid {
     std::vector<std::int32_t> rowColours;         // -1: none
     std::vector<std::int32_t> colColours;         // -1: none
     std::vector<int> colWidths;                   // pixels
-    int selectedCol = 0;
+    int selectedCol = 0;  // -1 with selectedRow -1: no selection
     int selectedRow = 0;
     std::string hint;                             // shown in the status bar under the mouse
     bool visible = true;
@@ -38,6 +40,24 @@ struct TextGrid {
     std::int32_t colour(int col, int row) const;
     std::string& cell(int col, int row) { return cells.at(row).at(col); }
     const std::string& cell(int col, int row) const { return cells.at(row).at(col); }
+
+    // Views (the grid widget) are told once a calculator is done changing the grid: it calls
+    // changed() after a fill, a reset or a switch of visibility. An observer may add or remove
+    // observers while being told; those take effect from the next change.
+    using Observer = std::function<void(const TextGrid&)>;
+    int addObserver(Observer observer) {
+        observers.emplace_back(nextObserverId, std::move(observer));
+        return nextObserverId++;
+    }
+    void removeObserver(int id) {
+        std::erase_if(observers, [id](const auto& entry) { return entry.first == id; });
+    }
+    void changed() const {
+        for (auto told = observers; auto& [id, observer] : told)
+            observer(*this);
+    }
+    std::vector<std::pair<int, Observer>> observers;
+    int nextObserverId = 1;
 };
 
 }  // namespace kelvarin::workspace

@@ -516,3 +516,46 @@ TEST_F(AmortizationTest, ErrorRepairResetsWithTheChosenSet) {
 
 } // namespace
 } // namespace kelvarin::calculators
+
+namespace kelvarin::calculators {
+namespace {
+
+// Every action that changes a grid or the month box tells their views (the window's grid models).
+TEST_F(AmortizationTest, ViewsAreToldOfEveryChange) {
+    int monthlyTold = 0, annualTold = 0, monthTold = 0, modeTold = 0;
+    ws.grid("grdAmortization").addObserver([&](const TextGrid&) { ++monthlyTold; });
+    ws.grid("grdAnnualAmortization").addObserver([&](const TextGrid&) { ++annualTold; });
+    ws.choice("cbMonth").addObserver([&](const workspace::Choice&) { ++monthTold; });
+    ws.choice("rgAddTo").addObserver([&](const workspace::Choice&) { ++modeTold; });
+    schedule("100000", "8.75", "24", "jan", "2000");
+    struct Step {
+        const char* name;
+        std::function<void()> action;
+        bool monthly, annual, month, mode;
+    };
+    const Step steps[] = {
+        {"refresh", [&] { handlers.click("btnCalculate"); }, true, true, false, false},
+        {"panel", [&] { handlers.click("btnAddExtra"); }, false, false, true, false},
+        {"mode", [&] { choose("rgAddTo", 0); }, false, false, false, true},
+        {"apply", [&] { handlers.click("btnRecalcExtra"); }, true, true, false, false},
+        {"remove", [&] { handlers.click("btnRemove"); }, true, true, false, false},
+        {"return", [&] { handlers.click("btnCancel"); }, false, false, true, false},
+        {"switch", [&] { handlers.click("btnAnnualMonthly"); }, true, true, false, false},
+        {"month", [&] { chooseMonth("x"); }, false, false, true, false},
+        {"reset", [&] { page.ResetAmortizationSchedules(); }, true, true, true, false},
+    };
+    EXPECT_GT(monthlyTold, 0);
+    EXPECT_GT(annualTold, 0);
+    EXPECT_GT(monthTold, 0);
+    for (const Step& step : steps) {
+        const int before[] = {monthlyTold, annualTold, monthTold, modeTold};
+        step.action();
+        EXPECT_EQ(monthlyTold > before[0], step.monthly) << step.name;
+        EXPECT_EQ(annualTold > before[1], step.annual) << step.name;
+        EXPECT_EQ(monthTold > before[2], step.month) << step.name;
+        EXPECT_EQ(modeTold > before[3], step.mode) << step.name;
+    }
+}
+
+} // namespace
+} // namespace kelvarin::calculators
