@@ -19,6 +19,7 @@ struct FileHooks {
     Hook open;          // btnOpenClick
     Hook save;          // btnSaveClick; also the Yes of the close prompt
     Hook saveAs;        // mnuFileSaveAsClick
+    Hook exportSchedule; // Export Schedule as CSV: the amortization grid on screen
     Hook closeDocument; // mnuFileCloseClick (the entry itself stays hidden)
     Hook clearHistory;  // mnuFileClearHistoryClick
     Hook print;         // Print: preview of the shown page's report

@@ -103,6 +103,7 @@ AmortizationSchedules::AmortizationSchedules(CalculatorContext context) : m_ctx(
     add({"btnRecalcExtra", "Apply Extra"});
     add({"btnRemove", "Remove Extra"});
     add({"btnCancel", "Return to Amort"});
+    add({kExportCommand, "Export Schedule as CSV ...", {}, false});
 }
 
 void AmortizationSchedules::registerHandlers(HandlerTable& table) {
@@ -197,6 +198,7 @@ void AmortizationSchedules::FillGrdAmortization() {
     const TellViewsAtEnd monthlyViews(monthly);
     writeAnnualTitles(annual);
     fillMonthlyGrid(monthly, m_schedule, ws.regional());
+    updateExport();
     m_ctx.ui.setBusy(false);
 }
 
@@ -366,6 +368,7 @@ void AmortizationSchedules::resetValues(int valueSet) {
     annual.clearTexts();
     writeAnnualTitles(annual);
     annual.changed();
+    updateExport();
 }
 
 void AmortizationSchedules::ResetAmortizationSchedules() {
@@ -394,7 +397,19 @@ void AmortizationSchedules::enterPage() {
     CalcAmortization();
 }
 
+void AmortizationSchedules::updateExport() {
+    const TextGrid& monthly = m_ctx.ws.grid("grdAmortization");
+    const bool schedule = monthly.rowCount() > 1 && !monthly.cell(0, 1).empty() && monthly.cell(0, 1) != " ";
+    m_ctx.ws.control(kExportCommand).setEnabled(schedule && m_ctx.ws.shownPage() == kPage);
+}
+
+const TextGrid& AmortizationSchedules::gridOnScreen() const {
+    const TextGrid& monthly = m_ctx.ws.grid("grdAmortization");
+    return monthly.visible ? monthly : m_ctx.ws.grid("grdAnnualAmortization");
+}
+
 void AmortizationSchedules::closePanelBeforeNavigation() {
+    m_ctx.ws.control(kExportCommand).setEnabled(false);
     if (!m_ctx.ws.control("pnlAddExtra").visible())
         return;
     m_ctx.ws.control("pnlAddExtra").setVisible(false);

@@ -56,8 +56,15 @@ public:
     // Entering the page: the prepayment button enabled, printing off, focus on the loan amount, then
     // the recalculation.
     void enterPage();
-    // Before any navigation: an open prepayment panel is closed.
+    // Before any navigation: an open prepayment panel is closed (and the export is unavailable
+    // until a schedule is built on the page again).
     void closePanelBeforeNavigation();
+
+    // The grid on screen (the monthly one unless only the annual one is shown), for the export.
+    const workspace::TextGrid& gridOnScreen() const;
+    // Name of the control state of "Export Schedule as CSV ...": enabled while this page is shown
+    // with a schedule in its monthly grid.
+    static constexpr const char* kExportCommand = "mnuFileExportCsv";
 
     // Values the page keeps from its fields (set by CalcAmortization, the resets and documents).
     double AmortLoanAmount = 0;
@@ -79,6 +86,7 @@ private:
     void resetValues(int valueSet);
     void setLoanInputsEnabled(bool enabled);
     void applyPanelPrepayment();
+    void updateExport();
 
     CalculatorContext m_ctx;
     loanmath::TMortgage m_schedule;

@@ -559,3 +559,34 @@ TEST_F(AmortizationTest, ViewsAreToldOfEveryChange) {
 
 } // namespace
 } // namespace kelvarin::calculators
+
+namespace kelvarin::calculators {
+namespace {
+
+// "Export Schedule as CSV ..." is available while the page is shown with a schedule.
+TEST_F(AmortizationTest, ExportNeedsTheShownPageWithASchedule) {
+    const auto available = [this] { return ws.control(AmortizationSchedules::kExportCommand).enabled(); };
+    EXPECT_FALSE(available());
+    schedule("100000", "8.75", "12", "Jan", "2000");
+    EXPECT_FALSE(available()) << "the page is not shown";
+    ws.showPage("pgAmortizationSchedules");
+    handlers.enter("pgAmortizationSchedules");
+    EXPECT_TRUE(available());
+    EXPECT_EQ(&page.gridOnScreen(), &monthly());
+    handlers.click("btnAnnualMonthly");
+    EXPECT_EQ(&page.gridOnScreen(), &annual());
+    type("edtMortAmt", "0");
+    handlers.click("btnCalculate");
+    EXPECT_FALSE(available()) << "the empty-schedule marker";
+    type("edtMortAmt", "1000");
+    handlers.click("btnCalculate");
+    EXPECT_TRUE(available());
+    handlers.beforeNavigation();
+    EXPECT_FALSE(available());
+    handlers.enter("pgAmortizationSchedules");
+    page.ResetAmortizationSchedules(); // zero values: the rebuilt schedule is empty
+    EXPECT_FALSE(available());
+}
+
+} // namespace
+} // namespace kelvarin::calculators

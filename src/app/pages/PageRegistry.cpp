@@ -1,7 +1,9 @@
 #include "PageRegistry.h"
 
+#include "AmortizationSchedulesPage.h"
 #include "MenuPage.h"
 #include "MortgageQualifierPage.h"
+#include "PrepaymentCalculatorPage.h"
 #include "QuickCalculatorsPage.h"
 
 #include <map>
@@ -22,6 +24,8 @@ const std::map<std::string_view, Factory>& factories() {
         {"pgMenu", make<MenuPage>},
         {"pgQuickCalculators", make<QuickCalculatorsPage>},
         {"pgMortgageQualifier", make<MortgageQualifierPage>},
+        {"pgAmortizationSchedules", make<AmortizationSchedulesPage>},
+        {"pgPrepaymentCalculator", make<PrepaymentCalculatorPage>},
     };
     return table;
 }
