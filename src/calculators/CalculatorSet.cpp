@@ -51,9 +51,15 @@ void CalculatorSet::ResetAllToZero() {
     m_amortization.ResetForAllToZero();
 }
 
-void CalculatorSet::CreatePrepaymentList() { m_amortization.CreatePrepaymentList(); }
-void CalculatorSet::ResetAmortizationSchedules() { m_amortization.ResetAmortizationSchedules(); }
-void CalculatorSet::ResetPrepaymentCalculator() { m_prepayment.ResetPrepaymentCalculator(); }
+void CalculatorSet::CreatePrepaymentList() {
+    m_amortization.CreatePrepaymentList();
+}
+void CalculatorSet::ResetAmortizationSchedules() {
+    m_amortization.ResetAmortizationSchedules();
+}
+void CalculatorSet::ResetPrepaymentCalculator() {
+    m_prepayment.ResetPrepaymentCalculator();
+}
 // The loan spread page joins here when its module comes.
 void CalculatorSet::rebuildLoanSpread() {}
 

@@ -181,8 +181,9 @@ std::vector<QRadioButton*> Page::addRadioButtons(std::string_view choiceName,
         button->setGeometry(buttons[k].second);
         made.push_back(button);
     }
-    bindRadioButtons(choice, made,
-                     [this, name](int index) { run([&] { m_context.session.handlers().choose(name, index); }); });
+    bindRadioButtons(choice, made, [this, name](int index) {
+        run([&] { m_context.session.handlers().choose(name, index); });
+    });
     return made;
 }
 

@@ -63,7 +63,8 @@ protected:
                           QWidget* parent = nullptr);
     // A label named after a control state, following its caption, enabled and visible flags.
     QLabel* addBoundLabel(std::string_view controlName, const QRect& geometry,
-                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, QWidget* parent = nullptr);
+                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
+                          QWidget* parent = nullptr);
     // A titled panel named after a control state, following its enabled and visible flags.
     QGroupBox* addPanel(std::string_view controlName, const QString& title, const QRect& geometry,
                         QWidget* parent = nullptr);
