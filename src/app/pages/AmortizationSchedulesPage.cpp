@@ -41,7 +41,7 @@ AmortizationSchedulesPage::AmortizationSchedulesPage(const workspace::PageInfo& 
         ++k;
     }
     addLabel(QStringLiteral("First Payment"), QRect(kLabelX, row(k), kLabelWidth, kFieldHeight));
-    addDropDown("cbMonth", QRect(kFieldX, row(k), 56, kFieldHeight));
+    addTypedDropDown("cbMonth", QRect(kFieldX, row(k), 56, kFieldHeight));
     addField("edtYear", QRect(kFieldX + 60, row(k), widthFor(ws().field("edtYear")), kFieldHeight));
 
     int b = 0;

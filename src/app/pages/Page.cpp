@@ -174,6 +174,18 @@ ScheduleGridView* Page::addGrid(std::string_view gridName, const QRect& geometry
     return view;
 }
 
+QComboBox* Page::addTypedDropDown(std::string_view choiceName, const QRect& geometry, QWidget* parent) {
+    auto& choice = ws().choice(choiceName);
+    const std::string name(choiceName);
+    if (choice.page != m_info.name || !m_context.session.handlers().hasChoice(name))
+        throw std::logic_error("no choice handler for drop-down " + name + " on " + std::string(m_info.name));
+    auto* box = makeDropDown(
+        choice, [this, name](int index) { run([&] { m_context.session.handlers().choose(name, index); }); },
+        parent ? parent : this);
+    box->setGeometry(geometry);
+    return box;
+}
+
 std::vector<QRadioButton*> Page::addRadioButtons(std::string_view choiceName,
                                                  const std::vector<std::pair<const char*, QRect>>& buttons,
                                                  QWidget* parent) {

@@ -61,6 +61,9 @@ protected:
     // A drop-down for the named choice of the page; what the user picks or types runs the handler
     // table's choice handler of that name.
     ChoiceBox* addDropDown(std::string_view choiceName, const QRect& geometry, QWidget* parent = nullptr);
+    // The same, but typed text reaches the handler once the typing ends, and the box follows
+    // the choice's enabled flag (the schedule's start month).
+    QComboBox* addTypedDropDown(std::string_view choiceName, const QRect& geometry, QWidget* parent = nullptr);
     // A word-wrapping label; the field's design caption with fieldLabel.
     QLabel* addLabel(const QString& text, const QRect& geometry,
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, QWidget* parent = nullptr);
