@@ -42,7 +42,19 @@ void CalculatorSet::ResetAllToZero() {
     m_qualifier.ResetMortgageQualifier();
 }
 
-// The schedule pages and the loan spread page join here as their modules come.
+void CalculatorSet::ResetAllToSamples() {
+    auto& state = m_ctx.ws.state();
+    const int chosen = state.ValueSet;
+    state.ValueSet = 1;
+    const bool quickShown = m_ctx.ws.shownPage() == "pgQuickCalculators";
+    m_quick.ResetQuickCalculators(quickShown);
+    m_qualifier.ResetMortgageQualifier();
+    state.ValueSet = chosen;
+}
+
+// The pages join here as their modules come.
+void CalculatorSet::afterDocumentRead() {}
+void CalculatorSet::CalcAmortization() {}
 void CalculatorSet::CreatePrepaymentList() {}
 void CalculatorSet::ResetAmortizationSchedules() {}
 void CalculatorSet::ResetPrepaymentCalculator() {}
