@@ -1,5 +1,6 @@
 #include "Features.h"
 
+#include "DocumentFeature.h"
 #include "MainWindow.h"
 #include "ResetFeature.h"
 
@@ -8,6 +9,7 @@ namespace kelvarin::app {
 // One line per module, each given the narrow pieces it needs.
 void installFeatures(MainWindow& window) {
     installResets(window.hooks().reset, window.session().calculators());
+    installDocuments(window);
 }
 
 } // namespace kelvarin::app

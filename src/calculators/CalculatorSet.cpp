@@ -8,6 +8,11 @@ CalculatorSet::CalculatorSet(CalculatorContext context)
     : m_ctx(context), m_quick(context), m_qualifier(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
+    // The reset button's menu.
+    m_handlers.addClick("mnuResetThisZero", [this] { ResetThisCalculator(0); });
+    m_handlers.addClick("mnuResetAllZero", [this] { ResetAllToZero(); });
+    m_handlers.addClick("mnuResetSamples", [this] { ResetThisCalculator(1); });
+    m_handlers.addClick("mnuResetAllSamples", [this] { ResetAllToSamples(); });
 }
 
 bool CalculatorSet::isBuilt(std::string_view pageName) const {

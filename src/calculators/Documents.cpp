@@ -42,12 +42,12 @@ void Documents::btnOpenClick() {
     openDocument(withDocumentSuffix(*chosen));
 }
 
-void Documents::openDocument(const std::string& path) {
+bool Documents::openDocument(const std::string& path) {
     const workspace::LoadedDocument loaded = workspace::loadDocumentFile(path, m_ctx.ws.regional());
     if (loaded.status == workspace::ReadStatus::Missing) {
         m_ctx.ui.message("The file " + path + " does not exist.", workspace::MessageIcon::Error,
                          workspace::MessageButtons::Ok);
-        return;
+        return false;
     }
     if (!loaded.content)
         throw DocumentFailure("Could not open " + path + ": " + loaded.error.reason);
@@ -70,6 +70,7 @@ void Documents::openDocument(const std::string& path) {
     m_calculators.CalcAmortization();
     m_calculators.CreatePrepaymentList();
     m_ctx.ui.refresh();
+    return true;
 }
 
 void Documents::saveDocument(std::string path) {

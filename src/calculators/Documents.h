@@ -52,9 +52,9 @@ public:
     // Reads and checks the file, and only then closes the current document and applies it:
     // the schedule grids and prepayment list rebuilt, the closing costs amounts locked, the
     // loan spread recalculated when shown, DocumentFileName and the schedule start set, the
-    // schedule recalculated. A missing file is reported and changes nothing; a bad file throws
-    // DocumentFailure and changes nothing.
-    void openDocument(const std::string& path);
+    // schedule recalculated. A missing file is reported, changes nothing and gives false; a bad
+    // file throws DocumentFailure and changes nothing.
+    bool openDocument(const std::string& path);
     // Save: writes to DocumentFileName, or asks for a name first when there is none.
     // False when the dialog was cancelled. A failed write throws DocumentFailure and leaves
     // the old file, DocumentFileName and the caption as they were.

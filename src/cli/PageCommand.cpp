@@ -233,12 +233,19 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
     workspace::RegionalSettings regional = workspace::RegionalSettings::unitedStates();
     bool texts = false;
     bool grids = false;
+    std::string openFile;
+    std::string saveFile;
     std::vector<std::string_view> steps;
     for (std::size_t at = 1; at < args.size(); ++at) {
         if (args[at] == "--texts") {
             texts = true;
         } else if (args[at] == "--grids") {
             grids = true;
+        } else if (args[at] == "--open" || args[at] == "--save") {
+            const bool open = args[at] == "--open";
+            if (++at == args.size())
+                throw UsageError(std::string(open ? "--open" : "--save") + " needs a FILE");
+            (open ? openFile : saveFile) = std::string(args[at]);
         } else if (args[at] == "--locale") {
             if (++at == args.size())
                 throw UsageError("--locale needs us or de");
@@ -272,10 +279,19 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
             calculationFailed = true;
         }
     };
+    // A document that cannot be read or written ends the run (DocumentFailure) and changes no file.
+    if (!openFile.empty()) {
+        guarded([&] {
+            if (!session.documents().openDocument(openFile))
+                throw calculators::DocumentFailure("The file " + openFile + " does not exist.");
+        });
+    }
     PageDriver driver(session, page);
     guarded([&] { session.navigator().gotoChosenCalculator(info->calculatorsMenu); });
     for (std::string_view step : steps)
         guarded([&] { driver.run(step); });
+    if (!saveFile.empty())
+        session.documents().saveDocument(saveFile);
 
     printFields(session, page, texts, out);
     if (grids)

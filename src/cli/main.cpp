@@ -1,8 +1,9 @@
 // kelvarin-calc: the loan mathematics from the command line.
 // Exit status: 0 done, 1 unexpected failure, 2 usage error, 3 calculation error,
-// 4 prepayment aimed at a payment the schedule does not have.
+// 4 prepayment aimed at a payment the schedule does not have, 5 a document not read or written.
 
 #include "Commands.h"
+#include "calculators/Documents.h"
 #include "loanmath/Mortgage.h"
 #include "loanmath/Numeric.h"
 
@@ -36,13 +37,17 @@ constexpr std::array commands{
             "PRINCIPAL RATE N [--start M/YYYY] [--extra K:AMOUNT]... [--extra-range A-B:AMOUNT]...\n"
             "                    [--extra-from A:AMOUNT]... [--remove-extra]",
             "amortization schedule; prepayment options apply in the order given", RunSchedule},
-    Command{"page", "PAGE [--locale us|de] [--texts] [--grids] STEP...",
+    Command{"page", "PAGE [--locale us|de] [--open FILE] [--save FILE] [--texts] [--grids] STEP...",
             "enter a page and drive it as a user would; STEP is FIELD=TEXT (type and leave),\n"
             "      click:CONTROL, choose:GROUP=INDEX, text:CHOICE=TEXT (type into a drop-down),\n"
             "      cell:GRID=COL,ROW (click a grid cell) or goto:COMMAND (a navigation command);\n"
             "      prints the page's fields as name=value, with --grids every grid cell as\n"
             "      GRID.ROW.COL=TEXT. A calculation error is reported, the page repaired and the\n"
-            "      remaining steps run; the exit status is then 3",
+            "      remaining steps run; the exit status is then 3. --open reads a document before\n"
+            "      the steps, --save writes the workspace as a document after them; a document\n"
+            "      that cannot be read or written ends the run with status 5 and changes nothing.\n"
+            "      click: also takes the reset menu's mnuResetThisZero, mnuResetAllZero,\n"
+            "      mnuResetSamples and mnuResetAllSamples",
             RunPage},
 };
 
@@ -54,7 +59,8 @@ void PrintUsage(std::ostream& out) {
         out << "  " << command.name << ' ' << command.arguments << '\n'
             << "      " << command.summary << '\n';
     }
-    out << "\nExit status: 0 done, 2 usage error, 3 calculation error, 4 prepayment outside the schedule.\n";
+    out << "\nExit status: 0 done, 2 usage error, 3 calculation error, 4 prepayment outside the schedule,\n"
+           "5 document not read or written.\n";
 }
 
 int UsageFailure(const std::string& message) {
@@ -81,6 +87,9 @@ int Run(const std::vector<std::string_view>& args) {
             return 0;
         } catch (const UsageError& error) {
             return UsageFailure(error.what());
+        } catch (const kelvarin::calculators::DocumentFailure& error) {
+            std::cerr << "kelvarin-calc: " << error.what() << '\n';
+            return 5;
         } catch (const kelvarin::loanmath::CalcError& error) {
             std::cerr << "calculation error: " << error.what() << '\n';
             return 3;
