@@ -507,7 +507,7 @@ LoadedDocument loadDocumentFile(const std::filesystem::path& path, const Regiona
     LoadedDocument loaded;
     std::string bytes;
     std::string reason;
-    loaded.status = readFileBytes(path, bytes, reason);
+    loaded.status = readFileBytes(path, bytes, reason, MaxDocumentFileSize);
     if (loaded.status != ReadStatus::Ok) {
         loaded.error = {0, loaded.status == ReadStatus::Missing ? "the file does not exist" : reason};
         return loaded;

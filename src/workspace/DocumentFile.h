@@ -24,6 +24,8 @@ class Workspace;
 
 inline constexpr int DocumentValueLines = 188;
 inline constexpr int ScheduleColumns = 8;
+// Larger files are refused unread: a schedule of any length is far smaller.
+inline constexpr std::uintmax_t MaxDocumentFileSize = 16 * 1024 * 1024;
 
 enum class LineForm { Number, Whole, Text };
 // Where a value line comes from and goes to.
