@@ -5,9 +5,10 @@
 namespace kelvarin::calculators {
 
 CalculatorSet::CalculatorSet(CalculatorContext context)
-    : m_ctx(context), m_quick(context), m_qualifier(context) {
+    : m_ctx(context), m_quick(context), m_qualifier(context), m_closingCosts(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
+    m_closingCosts.registerHandlers(m_handlers);
     // The reset button's menu.
     m_handlers.addClick("mnuResetThisZero", [this] { ResetThisCalculator(0); });
     m_handlers.addClick("mnuResetAllZero", [this] { ResetAllToZero(); });
@@ -16,7 +17,8 @@ CalculatorSet::CalculatorSet(CalculatorContext context)
 }
 
 bool CalculatorSet::isBuilt(std::string_view pageName) const {
-    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier";
+    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier" ||
+           pageName == "pgEstimatedClosingCosts";
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -24,6 +26,8 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
         m_quick.ResetQuickCalculators();
     else if (pageName == "pgMortgageQualifier")
         m_qualifier.ResetMortgageQualifier();
+    else if (pageName == "pgEstimatedClosingCosts")
+        m_closingCosts.ResetEstimatedClosingCosts();
     else
         return false;
     return true;
@@ -44,6 +48,7 @@ void CalculatorSet::ResetAllToZero() {
     state.ScheduleStartMonth = 1;
     state.ScheduleStartYear = state.CurrentYear;
     m_quick.ResetQuickCalculators(false);
+    m_closingCosts.resetForAllZero();
     m_qualifier.ResetMortgageQualifier();
 }
 
@@ -53,12 +58,15 @@ void CalculatorSet::ResetAllToSamples() {
     state.ValueSet = 1;
     const bool quickShown = m_ctx.ws.shownPage() == "pgQuickCalculators";
     m_quick.ResetQuickCalculators(quickShown);
+    m_closingCosts.resetForAllSamples();
     m_qualifier.ResetMortgageQualifier();
     state.ValueSet = chosen;
 }
 
 // The pages join here as their modules come.
-void CalculatorSet::afterDocumentRead() {}
+void CalculatorSet::afterDocumentRead() {
+    m_closingCosts.lockAllAmounts();
+}
 void CalculatorSet::CalcAmortization() {}
 void CalculatorSet::CreatePrepaymentList() {}
 void CalculatorSet::ResetAmortizationSchedules() {}

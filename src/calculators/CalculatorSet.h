@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculatorContext.h"
+#include "EstimatedClosingCosts.h"
 #include "HandlerTable.h"
 #include "MortgageQualifier.h"
 #include "QuickCalculators.h"
@@ -22,6 +23,7 @@ public:
 
     QuickCalculators& quickCalculators() { return m_quick; }
     MortgageQualifier& mortgageQualifier() { return m_qualifier; }
+    EstimatedClosingCosts& estimatedClosingCosts() { return m_closingCosts; }
 
     // Whether a calculator module runs the page (the main menu has none).
     bool isBuilt(std::string_view pageName) const;
@@ -59,6 +61,7 @@ private:
     HandlerTable m_handlers;
     QuickCalculators m_quick;
     MortgageQualifier m_qualifier;
+    EstimatedClosingCosts m_closingCosts;
 };
 
 } // namespace kelvarin::calculators

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -221,6 +222,7 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
     bool grids = false;
     std::string openFile;
     std::string saveFile;
+    std::optional<fs::path> defaultsFile;
     std::vector<std::string_view> steps;
     for (std::size_t at = 1; at < args.size(); ++at) {
         if (args[at] == "--texts") {
@@ -232,6 +234,10 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
             if (++at == args.size())
                 throw UsageError(std::string(open ? "--open" : "--save") + " needs a FILE");
             (open ? openFile : saveFile) = std::string(args[at]);
+        } else if (args[at] == "--defaults") {
+            if (++at == args.size())
+                throw UsageError("--defaults needs a FILE");
+            defaultsFile = fs::path(std::string(args[at]));
         } else if (args[at] == "--locale") {
             if (++at == args.size())
                 throw UsageError("--locale needs us or de");
@@ -252,9 +258,14 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
     calculators::Session session(regional, ui);
     auto& state = session.workspace().state();
     state.ProgramFolder = programFolder().string() + "/";
-    session.start(
-        workspace::DefaultsFile(workspace::lookUpDefaultsFile(programFolder(), userFolder()), regional),
-        calculators::LocalDate::today());
+    session.start(workspace::DefaultsFile(defaultsFile
+                                              ? *defaultsFile
+                                              : workspace::lookUpDefaultsFile(programFolder(), userFolder()),
+                                          regional),
+                  calculators::LocalDate::today());
+    // The program's own ZELK.INI is only read; a file named with --defaults is also written.
+    session.calculators().estimatedClosingCosts().setDefaultsFile(&*session.defaultsFile(),
+                                                                  defaultsFile.has_value());
 
     // As in the window: a calculation error ends the step, goes to the error handler (message,
     // repairs) and the run goes on. Anything else ends the run.

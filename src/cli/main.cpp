@@ -37,17 +37,20 @@ constexpr std::array commands{
             "PRINCIPAL RATE N [--start M/YYYY] [--extra K:AMOUNT]... [--extra-range A-B:AMOUNT]...\n"
             "                    [--extra-from A:AMOUNT]... [--remove-extra]",
             "amortization schedule; prepayment options apply in the order given", RunSchedule},
-    Command{"page", "PAGE [--locale us|de] [--open FILE] [--save FILE] [--texts] [--grids] STEP...",
+    Command{"page",
+            "PAGE [--locale us|de] [--texts] [--grids] [--defaults FILE] [--open FILE]\n"
+            "                    [--save FILE] STEP...",
             "enter a page and drive it as a user would; STEP is FIELD=TEXT (type and leave),\n"
             "      click:CONTROL, choose:GROUP=INDEX, text:CHOICE=TEXT (type into a drop-down),\n"
             "      cell:GRID=COL,ROW (click a grid cell) or goto:COMMAND (a navigation command);\n"
             "      prints the page's fields as name=value, with --grids every grid cell as\n"
             "      GRID.ROW.COL=TEXT. A calculation error is reported, the page repaired and the\n"
-            "      remaining steps run; the exit status is then 3. --open reads a document before\n"
-            "      the steps, --save writes the workspace as a document after them; a document\n"
-            "      that cannot be read or written ends the run with status 5 and changes nothing.\n"
-            "      click: also takes the reset menu's mnuResetThisZero, mnuResetAllZero,\n"
-            "      mnuResetSamples and mnuResetAllSamples",
+            "      remaining steps run; the exit status is then 3. ZELK.INI is only read;\n"
+            "      --defaults FILE reads FILE instead and lets the line-item panels save to it.\n"
+            "      --open reads a document before the steps, --save writes the workspace as a\n"
+            "      document after them; a document that cannot be read or written ends the run\n"
+            "      with status 5 and changes nothing. click: also takes the reset menu's\n"
+            "      mnuResetThisZero, mnuResetAllZero, mnuResetSamples and mnuResetAllSamples",
             RunPage},
 };
 

@@ -13,6 +13,8 @@ std::span<const ValueSetEntry> valueSetOf(std::string_view pageName) {
         return valuesets::quickCalculators();
     if (pageName == "pgMortgageQualifier")
         return valuesets::mortgageQualifier();
+    if (pageName == "pgEstimatedClosingCosts")
+        return valuesets::estimatedClosingCosts();
     return {};
 }
 

@@ -88,10 +88,15 @@ MaskedEdit* Page::addField(std::string_view fieldName, const QRect& geometry, QW
 
 QPushButton* Page::addButton(std::string_view controlName, const QString& caption, const QRect& geometry,
                              QWidget* parent) {
+    return bindButton(new QPushButton(caption, parent ? parent : this), controlName, geometry);
+}
+
+QPushButton* Page::bindButton(QPushButton* button, std::string_view controlName, const QRect& geometry) {
     const std::string name(controlName);
-    if (!m_context.session.handlers().hasClick(name))
+    if (!m_context.session.handlers().hasClick(name)) {
+        delete button;
         throw std::logic_error("no click handler for button " + name);
-    auto* button = new QPushButton(caption, parent ? parent : this);
+    }
     button->setObjectName(qs(controlName));
     button->setGeometry(geometry);
     button->installEventFilter(new AccessKeyPriority(button));

@@ -48,6 +48,8 @@ protected:
     // name the button follows it. A click runs the handler table's click handler of the name.
     QPushButton* addButton(std::string_view controlName, const QString& caption, const QRect& geometry,
                            QWidget* parent = nullptr);
+    // The same for a button the page made itself (a hover or picture button).
+    QPushButton* bindButton(QPushButton* button, std::string_view controlName, const QRect& geometry);
     // A word-wrapping label; the field's design caption with fieldLabel.
     QLabel* addLabel(const QString& text, const QRect& geometry,
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, QWidget* parent = nullptr);

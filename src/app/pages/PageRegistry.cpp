@@ -1,5 +1,6 @@
 #include "PageRegistry.h"
 
+#include "EstimatedClosingCostsPage.h"
 #include "MenuPage.h"
 #include "MortgageQualifierPage.h"
 #include "QuickCalculatorsPage.h"
@@ -22,6 +23,7 @@ const std::map<std::string_view, Factory>& factories() {
         {"pgMenu", make<MenuPage>},
         {"pgQuickCalculators", make<QuickCalculatorsPage>},
         {"pgMortgageQualifier", make<MortgageQualifierPage>},
+        {"pgEstimatedClosingCosts", make<EstimatedClosingCostsPage>},
     };
     return table;
 }

@@ -6,5 +6,6 @@ namespace kelvarin::workspace::valuesets {
 
 std::span<const ValueSetEntry> quickCalculators();
 std::span<const ValueSetEntry> mortgageQualifier();
+std::span<const ValueSetEntry> estimatedClosingCosts();
 
 }  // namespace kelvarin::workspace::valuesets
