@@ -2,13 +2,22 @@
 
 #include "workspace/HeldValues.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace kelvarin::calculators {
 
 CalculatorSet::CalculatorSet(CalculatorContext context)
-    : m_ctx(context), m_quick(context), m_qualifier(context), m_closingCosts(context) {
+    : m_ctx(context), m_quick(context), m_qualifier(context), m_closingCosts(context), m_rentVsBuy(context),
+      m_biweekly(context), m_sellersProceeds(context), m_refinancing(context), m_loanSpread(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
     m_closingCosts.registerHandlers(m_handlers);
+    m_rentVsBuy.registerHandlers(m_handlers);
+    m_biweekly.registerHandlers(m_handlers);
+    m_sellersProceeds.registerHandlers(m_handlers);
+    m_refinancing.registerHandlers(m_handlers);
+    m_loanSpread.registerHandlers(m_handlers);
     // The reset button's menu.
     m_handlers.addClick("mnuResetThisZero", [this] { ResetThisCalculator(0); });
     m_handlers.addClick("mnuResetAllZero", [this] { ResetAllToZero(); });
@@ -17,8 +26,12 @@ CalculatorSet::CalculatorSet(CalculatorContext context)
 }
 
 bool CalculatorSet::isBuilt(std::string_view pageName) const {
-    return pageName == "pgQuickCalculators" || pageName == "pgMortgageQualifier" ||
-           pageName == "pgEstimatedClosingCosts";
+    constexpr std::string_view built[] = {
+        "pgQuickCalculators",      "pgMortgageQualifier",         "pgEstimatedClosingCosts",
+        "pgRentVsBuyCalculator",   "pgBiweeklyPaymentCalculator", "pgHomesellersProceedsCalculator",
+        "pgRefinancingCalculator", "pgLoanSpreadCalculator",
+    };
+    return std::ranges::find(built, pageName) != std::end(built);
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -28,6 +41,16 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
         m_qualifier.ResetMortgageQualifier();
     else if (pageName == "pgEstimatedClosingCosts")
         m_closingCosts.ResetEstimatedClosingCosts();
+    else if (pageName == "pgRentVsBuyCalculator")
+        m_rentVsBuy.ResetRentVsBuy();
+    else if (pageName == "pgBiweeklyPaymentCalculator")
+        m_biweekly.ResetBiweeklyPayments();
+    else if (pageName == "pgHomesellersProceedsCalculator")
+        m_sellersProceeds.ResetHomeSellersProceeds();
+    else if (pageName == "pgRefinancingCalculator")
+        m_refinancing.ResetRefinancing();
+    else if (pageName == "pgLoanSpreadCalculator")
+        m_loanSpread.ResetLoanSpread();
     else
         return false;
     return true;
@@ -49,28 +72,47 @@ void CalculatorSet::ResetAllToZero() {
     state.ScheduleStartYear = state.CurrentYear;
     m_quick.ResetQuickCalculators(false);
     m_closingCosts.resetForAllZero();
+    m_rentVsBuy.ResetRentVsBuy(false);
+    m_biweekly.ResetBiweeklyPayments(false);
+    m_sellersProceeds.ResetHomeSellersProceeds(false);
+    m_refinancing.ResetRefinancing();
+    m_loanSpread.ResetToZeroFields();
     m_qualifier.ResetMortgageQualifier();
+    if (m_ctx.ws.shownPage() == LoanSpreadCalculator::kPage)
+        m_loanSpread.ChooseLoanSpreadCalculator();
 }
 
 void CalculatorSet::ResetAllToSamples() {
     auto& state = m_ctx.ws.state();
     const int chosen = state.ValueSet;
     state.ValueSet = 1;
-    const bool quickShown = m_ctx.ws.shownPage() == "pgQuickCalculators";
-    m_quick.ResetQuickCalculators(quickShown);
+    const auto shown = [this](std::string_view page) { return m_ctx.ws.shownPage() == page; };
+    m_quick.ResetQuickCalculators(shown("pgQuickCalculators"));
     m_closingCosts.resetForAllSamples();
     m_qualifier.ResetMortgageQualifier();
+    m_rentVsBuy.ResetRentVsBuy(shown("pgRentVsBuyCalculator"));
+    m_refinancing.ResetRefinancing();
+    m_biweekly.ResetBiweeklyPayments(shown("pgBiweeklyPaymentCalculator"));
+    m_loanSpread.ResetLoanSpread();
+    m_sellersProceeds.ResetHomeSellersProceeds(shown("pgHomesellersProceedsCalculator"));
     state.ValueSet = chosen;
 }
 
-// The pages join here as their modules come.
 void CalculatorSet::afterDocumentRead() {
     m_closingCosts.lockAllAmounts();
+    if (m_ctx.ws.shownPage() == LoanSpreadCalculator::kPage)
+        m_loanSpread.ChooseLoanSpreadCalculator();
 }
+
+// The schedule pages join here as their modules come.
 void CalculatorSet::CalcAmortization() {}
 void CalculatorSet::CreatePrepaymentList() {}
 void CalculatorSet::ResetAmortizationSchedules() {}
 void CalculatorSet::ResetPrepaymentCalculator() {}
-void CalculatorSet::rebuildLoanSpread() {}
+
+void CalculatorSet::rebuildLoanSpread() {
+    m_loanSpread.CleanGrid();
+    m_loanSpread.ChooseLoanSpreadCalculator();
+}
 
 } // namespace kelvarin::calculators
