@@ -3,12 +3,14 @@
 #include "DocumentFeature.h"
 #include "MainWindow.h"
 #include "ResetFeature.h"
+#include "ScheduleExportFeature.h"
 
 namespace kelvarin::app {
 
 // One line per module, each given the narrow pieces it needs.
 void installFeatures(MainWindow& window) {
     installResets(window.hooks().reset, window.session().calculators());
+    installScheduleExport(window.hooks().file, window.session(), &window);
     installDocuments(window);
 }
 
