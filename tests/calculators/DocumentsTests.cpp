@@ -127,6 +127,28 @@ TEST_P(DocumentsTest, SaveThenOpenRestoresEveryStoredText) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_P(DocumentsTest, TheScheduleComesBackWithItsPrepayments) {
+    ws().showPage("pgAmortizationSchedules");
+    session.calculators().ResetAllToSamples(); // the shown page calculates its schedule
+    auto& amortization = session.calculators().amortizationSchedules();
+    amortization.btnExtraClick();
+    amortization.SetPrepaymentMode(0);
+    ws().field("edtFromPmt").writeWhole(3);
+    ws().field("edtExtraAmount").writeFloat(5000);
+    amortization.btnRecalcExtraClick();
+    const auto schedule = ws().grid("grdAmortization").cells;
+    ASSERT_GT(schedule.size(), 4u);
+    ASSERT_NE(schedule[3][6], schedule[2][6]) << "payment 3 carries the prepayment";
+    amortization.btnCancelClick();
+    dialogs.answers.push_back(path("prepaid.zlk"));
+    ASSERT_TRUE(documents().btnSaveClick());
+
+    session.calculators().ResetAllToZero();
+    dialogs.answers.push_back(path("prepaid.zlk"));
+    documents().btnOpenClick();
+    EXPECT_EQ(ws().grid("grdAmortization").cells, schedule);
+}
+
 TEST_P(DocumentsTest, AFailedOpenChangesNothing) {
     const std::string good = savedSampleDocument("good.zlk");
     dialogs.answers.push_back(good);
