@@ -1,5 +1,6 @@
 #include "Features.h"
 
+#include "DocumentFeature.h"
 #include "MainWindow.h"
 #include "ResetFeature.h"
 #include "ScheduleExportFeature.h"
@@ -10,6 +11,7 @@ namespace kelvarin::app {
 void installFeatures(MainWindow& window) {
     installResets(window.hooks().reset, window.session().calculators());
     installScheduleExport(window.hooks().file, window.session(), &window);
+    installDocuments(window);
 }
 
 } // namespace kelvarin::app

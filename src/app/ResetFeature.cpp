@@ -8,6 +8,7 @@ void installResets(ResetHooks& hooks, calculators::CalculatorSet& calculators) {
     hooks.thisZeroClick = [&calculators] { calculators.ResetThisCalculator(0); };
     hooks.thisSamplesClick = [&calculators] { calculators.ResetThisCalculator(1); };
     hooks.allZeroClick = [&calculators] { calculators.ResetAllToZero(); };
+    hooks.allSamplesClick = [&calculators] { calculators.ResetAllToSamples(); };
 }
 
 } // namespace kelvarin::app

@@ -390,6 +390,11 @@ void AmortizationSchedules::ResetForAllToZero() {
     }
 }
 
+void AmortizationSchedules::ResetForAllSamples() {
+    m_schedule = loanmath::TMortgage();
+    ResetAmortizationSchedules();
+}
+
 void AmortizationSchedules::enterPage() {
     m_ctx.ws.control("btnAddExtra").setEnabled(true);
     m_ctx.ui.setPrintingAvailable(false);

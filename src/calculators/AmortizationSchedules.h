@@ -51,6 +51,9 @@ public:
     // The all-zero reset's part: a new empty schedule, the zero set, the prepayment list, and the
     // recalculation when the page is shown.
     void ResetForAllToZero();
+    // The all-sample reset's part: a new empty schedule, then the page reset with the set ValueSet
+    // chooses (the samples).
+    void ResetForAllSamples();
     // The application-wide error handler's repair of this page.
     void repairAfterCalculationError() { ResetAmortizationSchedules(); }
     // Entering the page: the prepayment button enabled, printing off, focus on the loan amount, then

@@ -3,8 +3,6 @@
 #include "workspace/HeldValues.h"
 #include "workspace/Pages.h"
 
-
-
 namespace kelvarin::calculators {
 
 CalculatorSet::CalculatorSet(CalculatorContext context)
@@ -21,6 +19,11 @@ CalculatorSet::CalculatorSet(CalculatorContext context)
     m_loanSpread.registerHandlers(m_handlers);
     m_amortization.registerHandlers(m_handlers);
     m_prepayment.registerHandlers(m_handlers);
+    // The reset button's menu.
+    m_handlers.addClick("mnuResetThisZero", [this] { ResetThisCalculator(0); });
+    m_handlers.addClick("mnuResetAllZero", [this] { ResetAllToZero(); });
+    m_handlers.addClick("mnuResetSamples", [this] { ResetThisCalculator(1); });
+    m_handlers.addClick("mnuResetAllSamples", [this] { ResetAllToSamples(); });
 }
 
 // Every calculator page has its module now; the main menu has none.
@@ -82,9 +85,45 @@ void CalculatorSet::ResetAllToZero() {
         m_loanSpread.ChooseLoanSpreadCalculator();
 }
 
-void CalculatorSet::CreatePrepaymentList() { m_amortization.CreatePrepaymentList(); }
-void CalculatorSet::ResetAmortizationSchedules() { m_amortization.ResetAmortizationSchedules(); }
-void CalculatorSet::ResetPrepaymentCalculator() { m_prepayment.ResetPrepaymentCalculator(); }
+void CalculatorSet::ResetAllToSamples() {
+    auto& state = m_ctx.ws.state();
+    const int chosen = state.ValueSet;
+    state.ValueSet = 1;
+    const auto shown = [this](std::string_view page) { return m_ctx.ws.shownPage() == page; };
+    m_quick.ResetQuickCalculators(shown("pgQuickCalculators"));
+    m_closingCosts.resetForAllSamples();
+    m_qualifier.ResetMortgageQualifier();
+    m_rentVsBuy.ResetRentVsBuy(shown("pgRentVsBuyCalculator"));
+    m_refinancing.ResetRefinancing();
+    m_biweekly.ResetBiweeklyPayments(shown("pgBiweeklyPaymentCalculator"));
+    m_loanSpread.ResetLoanSpread();
+    m_amortization.ResetForAllSamples();
+    m_prepayment.ResetPrepaymentCalculator();
+    m_sellersProceeds.ResetHomeSellersProceeds(shown("pgHomesellersProceedsCalculator"));
+    state.ValueSet = chosen;
+}
+
+void CalculatorSet::afterDocumentRead() {
+    m_amortization.FillGrdAnnualAmortization();
+    m_amortization.CreatePrepaymentList();
+    m_closingCosts.lockAllAmounts();
+    if (m_ctx.ws.shownPage() == LoanSpreadCalculator::kPage)
+        m_loanSpread.ChooseLoanSpreadCalculator();
+}
+
+void CalculatorSet::CalcAmortization() {
+    m_amortization.CalcAmortization();
+}
+
+void CalculatorSet::CreatePrepaymentList() {
+    m_amortization.CreatePrepaymentList();
+}
+void CalculatorSet::ResetAmortizationSchedules() {
+    m_amortization.ResetAmortizationSchedules();
+}
+void CalculatorSet::ResetPrepaymentCalculator() {
+    m_prepayment.ResetPrepaymentCalculator();
+}
 
 void CalculatorSet::rebuildLoanSpread() {
     m_loanSpread.CleanGrid();

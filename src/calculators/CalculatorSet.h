@@ -51,6 +51,17 @@ public:
     // held general values to 0, the schedule start to January of the current year, then
     // every page's zero set without moving the focus.
     void ResetAllToZero();
+    // Sample values everywhere, page by page: quick calculators, closing costs, mortgage
+    // qualifier, rent versus buy, refinancing, biweekly, loan spread, amortization, prepayment,
+    // seller's proceeds. The focus moves only on the shown page; ValueSet stays.
+    void ResetAllToSamples();
+
+    // The steps that follow reading a document into the workspace: the annual grid and the
+    // prepayment list from the schedule rows read, the closing costs amounts locked (flags
+    // only), the loan spread grid when its page is shown.
+    void afterDocumentRead();
+    // Rebuilds the amortization schedule from its page's fields and the grid's prepayments.
+    void CalcAmortization();
 
     // Start-up steps of the schedule pages and the error handler's rebuild of the loan spread
     // grid (CleanGrid, then ChooseLoanSpreadCalculator).

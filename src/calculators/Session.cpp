@@ -16,7 +16,8 @@ LocalDate LocalDate::today() {
 
 Session::Session(workspace::RegionalSettings regional, workspace::UiPort& ui)
     : m_ui(ui), m_ws(std::move(regional)), m_calculators({m_ws, ui, m_held}),
-      m_navigator(m_calculators.context(), m_calculators.handlers()), m_errors(m_ws, ui, m_calculators) {}
+      m_navigator(m_calculators.context(), m_calculators.handlers()), m_errors(m_ws, ui, m_calculators),
+      m_documents(m_calculators) {}
 
 void Session::start(workspace::DefaultsFile defaults, LocalDate today) {
     // Each step through the error handler: one that fails does not keep the others from running.

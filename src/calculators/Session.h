@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CalculatorSet.h"
+#include "Documents.h"
 #include "ErrorHandler.h"
 #include "Navigator.h"
 #include "workspace/DefaultsFile.h"
@@ -46,6 +47,7 @@ public:
     const HandlerTable& handlers() const { return m_calculators.handlers(); }
     Navigator& navigator() { return m_navigator; }
     ErrorHandler& errors() { return m_errors; }
+    Documents& documents() { return m_documents; }
     workspace::UiPort& ui() { return m_ui; }
     // ZELK.INI, once start-up has taken it (empty before).
     std::optional<workspace::DefaultsFile>& defaultsFile() { return m_defaults; }
@@ -58,6 +60,7 @@ private:
     CalculatorSet m_calculators;
     Navigator m_navigator;
     ErrorHandler m_errors;
+    Documents m_documents;
 };
 
 } // namespace kelvarin::calculators

@@ -220,6 +220,8 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
     workspace::RegionalSettings regional = workspace::RegionalSettings::unitedStates();
     bool texts = false;
     bool grids = false;
+    std::string openFile;
+    std::string saveFile;
     std::optional<fs::path> defaultsFile;
     std::vector<std::string_view> steps;
     for (std::size_t at = 1; at < args.size(); ++at) {
@@ -227,6 +229,11 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
             texts = true;
         } else if (args[at] == "--grids") {
             grids = true;
+        } else if (args[at] == "--open" || args[at] == "--save") {
+            const bool open = args[at] == "--open";
+            if (++at == args.size())
+                throw UsageError(std::string(open ? "--open" : "--save") + " needs a FILE");
+            (open ? openFile : saveFile) = std::string(args[at]);
         } else if (args[at] == "--defaults") {
             if (++at == args.size())
                 throw UsageError("--defaults needs a FILE");
@@ -251,7 +258,10 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
     calculators::Session session(regional, ui);
     auto& state = session.workspace().state();
     state.ProgramFolder = programFolder().string() + "/";
-    session.start(workspace::DefaultsFile(defaultsFile ? *defaultsFile : workspace::lookUpDefaultsFile(programFolder(), userFolder()), regional),
+    session.start(workspace::DefaultsFile(defaultsFile
+                                              ? *defaultsFile
+                                              : workspace::lookUpDefaultsFile(programFolder(), userFolder()),
+                                          regional),
                   calculators::LocalDate::today());
     // The program's own ZELK.INI is only read; a file named with --defaults is also written.
     session.calculators().estimatedClosingCosts().setDefaultsFile(&*session.defaultsFile(),
@@ -268,10 +278,19 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
             calculationFailed = true;
         }
     };
+    // A document that cannot be read or written ends the run (DocumentFailure) and changes no file.
+    if (!openFile.empty()) {
+        guarded([&] {
+            if (!session.documents().openDocument(openFile))
+                throw calculators::DocumentFailure("The file " + openFile + " does not exist.");
+        });
+    }
     PageDriver driver(session, page);
     guarded([&] { session.navigator().gotoChosenCalculator(info->calculatorsMenu); });
     for (std::string_view step : steps)
         guarded([&] { driver.run(step); });
+    if (!saveFile.empty())
+        session.documents().saveDocument(saveFile);
 
     printFields(session, page, texts, out);
     if (grids)

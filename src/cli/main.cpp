@@ -1,8 +1,9 @@
 // kelvarin-calc: the loan mathematics from the command line.
 // Exit status: 0 done, 1 unexpected failure, 2 usage error, 3 calculation error,
-// 4 prepayment aimed at a payment the schedule does not have.
+// 4 prepayment aimed at a payment the schedule does not have, 5 a document not read or written.
 
 #include "Commands.h"
+#include "calculators/Documents.h"
 #include "loanmath/Mortgage.h"
 #include "loanmath/Numeric.h"
 
@@ -38,14 +39,20 @@ constexpr std::array commands{
             "amortization schedule; prepayment options apply in the order given;\n"
             "      --csv prints the schedule as the amortization page lists it, as CSV",
             RunSchedule},
-    Command{"page", "PAGE [--locale us|de] [--texts] [--grids] [--defaults FILE] STEP...",
+    Command{"page",
+            "PAGE [--locale us|de] [--texts] [--grids] [--defaults FILE] [--open FILE]\n"
+            "                    [--save FILE] STEP...",
             "enter a page and drive it as a user would; STEP is FIELD=TEXT (type and leave),\n"
             "      click:CONTROL, choose:GROUP=INDEX, text:CHOICE=TEXT (type into a drop-down),\n"
             "      cell:GRID=COL,ROW (click a grid cell) or goto:COMMAND (a navigation command);\n"
             "      prints the page's fields as name=value, with --grids every grid cell as\n"
             "      GRID.ROW.COL=TEXT. A calculation error is reported, the page repaired and the\n"
             "      remaining steps run; the exit status is then 3. ZELK.INI is only read;\n"
-            "      --defaults FILE reads FILE instead and lets the line-item panels save to it",
+            "      --defaults FILE reads FILE instead and lets the line-item panels save to it.\n"
+            "      --open reads a document before the steps, --save writes the workspace as a\n"
+            "      document after them; a document that cannot be read or written ends the run\n"
+            "      with status 5 and changes nothing. click: also takes the reset menu's\n"
+            "      mnuResetThisZero, mnuResetAllZero, mnuResetSamples and mnuResetAllSamples",
             RunPage},
 };
 
@@ -57,7 +64,8 @@ void PrintUsage(std::ostream& out) {
         out << "  " << command.name << ' ' << command.arguments << '\n'
             << "      " << command.summary << '\n';
     }
-    out << "\nExit status: 0 done, 2 usage error, 3 calculation error, 4 prepayment outside the schedule.\n";
+    out << "\nExit status: 0 done, 2 usage error, 3 calculation error, 4 prepayment outside the schedule,\n"
+           "5 document not read or written.\n";
 }
 
 int UsageFailure(const std::string& message) {
@@ -84,6 +92,9 @@ int Run(const std::vector<std::string_view>& args) {
             return 0;
         } catch (const UsageError& error) {
             return UsageFailure(error.what());
+        } catch (const kelvarin::calculators::DocumentFailure& error) {
+            std::cerr << "kelvarin-calc: " << error.what() << '\n';
+            return 5;
         } catch (const kelvarin::loanmath::CalcError& error) {
             std::cerr << "calculation error: " << error.what() << '\n';
             return 3;

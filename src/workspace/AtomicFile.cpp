@@ -140,7 +140,7 @@ WriteResult saveFailure(const fs::path& target, const std::string& reason) {
 
 // Writes bytes to a new file beside target, flushes it to disk and renames it over target, so
 // target holds either its old or its new content, never a part.
-WriteResult writeFileAtomically(const fs::path& requested, std::string_view bytes) {
+WriteResult writeFileAtomically(const fs::path& requested, std::string_view bytes, const WriteFault& midway) {
     std::error_code ec;
     fs::path target = requested;
     if (fs::is_symlink(target, ec)) {
@@ -180,7 +180,16 @@ WriteResult writeFileAtomically(const fs::path& requested, std::string_view byte
         if (!ok && writeError == 0)
             writeError = errno != 0 ? errno : EIO;
     };
-    check(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+    const std::size_t half = bytes.size() / 2;
+    check(std::fwrite(bytes.data(), 1, half, file) == half);
+    if (midway) {
+        if (std::string fault = midway(); !fault.empty()) {
+            std::fclose(file);
+            fs::remove(temp, ec);
+            return saveFailure(requested, "writing failed (" + fault + ")");
+        }
+    }
+    check(std::fwrite(bytes.data() + half, 1, bytes.size() - half, file) == bytes.size() - half);
     check(std::fflush(file) == 0);
 #ifdef KELVARIN_HAVE_FSYNC
     check(::fsync(::fileno(file)) == 0);

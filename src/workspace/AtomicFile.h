@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -28,7 +29,11 @@ ReadStatus readFileBytes(const std::filesystem::path& path, std::string& out, st
 // Writes bytes to a new file beside target, flushed to disk, then renamed over target: target
 // holds either its old or its new content, never a part. A symbolic link is written through, the
 // old file's permissions are kept, and a file the user made read-only is not replaced.
-WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// For tests, midway runs when half the bytes are written; a reason it returns fails the write
+// there, as a full disk or a lost device would.
+using WriteFault = std::function<std::string()>;
+WriteResult writeFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                                const WriteFault& midway = {});
 
 // A failed save of target, "Could not save <target>: <reason>".
 WriteResult saveFailure(const std::filesystem::path& target, const std::string& reason);

@@ -300,16 +300,18 @@ const StartupKey startupKeys[] = {
 
 // ---- Number and whole texts ----
 
-std::string formatNumberText(double value, const RegionalSettings& regional) {
+std::string formatNumberText(double value, const RegionalSettings& regional, int significantDigits) {
     if (!std::isfinite(value))
         throw std::invalid_argument("formatNumberText: value is not finite");
     if (value == 0)
         return "0";
 
-    // Round to 15 significant digits: d.dddddddddddddde±x
+    if (significantDigits < 1 || significantDigits > 17)
+        throw std::invalid_argument("formatNumberText: significant digits outside 1..17");
+    // Round to the significant digits: d.dddddddddddddde±x
     char buffer[40];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, 14);
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
+                                      significantDigits - 1);
     std::string_view text(buffer, static_cast<std::size_t>(result.ptr - buffer));
     const bool negative = text.front() == '-';
     if (negative)

@@ -33,7 +33,9 @@ inline constexpr std::uintmax_t MaxDefaultsFileSize = 1024 * 1024;
 // Shortest decimal form with at most 15 significant digits, regional decimal separator, no
 // thousands separator; exponent form ("1E15", "1.5E-6") when the value has more than 15 integer
 // digits or is below 0.00001 in magnitude and not 0. Throws std::invalid_argument when not finite.
-[[nodiscard]] std::string formatNumberText(double value, const RegionalSettings& regional);
+// significantDigits (1..17) widens the form where 15 digits would not give the value back.
+[[nodiscard]] std::string formatNumberText(double value, const RegionalSettings& regional,
+                                           int significantDigits = 15);
 // [+-] digits [sep [digits]] or [+-] sep digits, then optionally (e|E) [+-] digits, with the
 // regional decimal separator only and no blanks; nullopt for anything else and for a value beyond
 // the double range. Values too small for a double give 0.

@@ -4,7 +4,10 @@
 #include "app/MainWindow.h"
 #include "workspace/Workspace.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <deque>
 #include <memory>
 
 using namespace kelvarin;
@@ -22,6 +25,25 @@ struct Fixture {
         app::installFeatures(*window);
     }
 };
+
+// Answers the file dialogs from a queue; an empty queue is Cancel.
+struct ScriptedDialogs : calculators::DocumentDialogs {
+    std::deque<std::string> answers;
+    std::optional<std::string> next() {
+        if (answers.empty())
+            return std::nullopt;
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::optional<std::string> chooseFileToOpen() override { return next(); }
+    std::optional<std::string> chooseFileToSave(const std::string&) override { return next(); }
+};
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 } // namespace
 
@@ -51,6 +73,59 @@ private slots:
                                   : reset.allZeroClick)();
         QCOMPARE(QString::fromStdString(f.ws.field("edtLA").textUtf8()).trimmed(), loanAmount);
         QCOMPARE(f.ws.state().ValueSet, command == "thisSamples" ? 1 : 0);
+    }
+
+    void allSamplesFillsEveryPageAndKeepsTheValueSet() {
+        Fixture f;
+        f.window->hooks().reset.allSamplesClick();
+        QCOMPARE(QString::fromStdString(f.ws.field("edtLA").textUtf8()).trimmed(), "$100,000.00");
+        QCOMPARE(f.ws.field("edtIncome1").readFloat(), 4000.0);
+        QCOMPARE(f.ws.state().ValueSet, 0);
+    }
+
+    void documentCommandsNameTheWindow() {
+        Fixture f;
+        QTemporaryDir folder;
+        ScriptedDialogs dialogs;
+        f.window->session().documents().setDialogs(&dialogs);
+        auto& file = f.window->hooks().file;
+        QVERIFY(file.open && file.save && file.saveAs && file.closeDocument);
+
+        const QString path = folder.filePath("loan.zlk");
+        dialogs.answers.push_back(folder.filePath("loan").toStdString());
+        file.save(); // no document yet: asks for a name, and that name is the document
+        QCOMPARE(f.window->windowTitle(), "Kelvarin, 2.1.00 - loan.zlk");
+        QCOMPARE(QString::fromStdString(f.ws.state().DocumentFileName), path);
+
+        f.ws.field("edtLA").writeFloat(777);
+        file.save(); // no dialog this time
+        QVERIFY(fileBytes(path).contains("\r\n777\r\n"));
+
+        file.closeDocument();
+        QCOMPARE(f.window->windowTitle(), "Kelvarin, 2.1.00");
+        QCOMPARE(f.ws.field("edtLA").readFloat(), 0.0);
+
+        dialogs.answers.push_back(path.toStdString());
+        file.open();
+        QCOMPARE(f.window->windowTitle(), "Kelvarin, 2.1.00 - loan.zlk");
+        QCOMPARE(f.ws.field("edtLA").readFloat(), 777.0);
+        f.window->session().documents().setDialogs(nullptr);
+    }
+
+    void theClosePromptsYesSavesTheDocument() {
+        Fixture f;
+        QTemporaryDir folder;
+        ScriptedDialogs dialogs;
+        f.window->session().documents().setDialogs(&dialogs);
+        const QString path = folder.filePath("kept.zlk");
+        dialogs.answers.push_back(path.toStdString());
+        f.window->hooks().file.saveAs();
+        f.ws.field("edtLA").writeFloat(4321);
+        f.ui.answer = workspace::MessageAnswer::Yes;
+        f.window->show();
+        QVERIFY(f.window->close());
+        QVERIFY(fileBytes(path).contains("\r\n4321\r\n"));
+        f.window->session().documents().setDialogs(nullptr);
     }
 };
 
