@@ -9,7 +9,13 @@
 namespace kelvarin::reports {
 
 std::string asShown(const workspace::ValueField& field) {
-    return field.textUtf8();
+    // A field's text is as wide as its mask; the blanks that pad it are no part of the value and
+    // would push a left-aligned report text to the right.
+    const std::string text = field.textUtf8();
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 std::string currencyText(double value, int precision, const workspace::RegionalSettings& regional) {

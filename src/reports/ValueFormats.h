@@ -9,7 +9,8 @@ namespace kelvarin::reports {
 
 // The texts that print routines make of a field's number, in the user's regional format.
 
-// As shown: the field's text exactly as the field displays it.
+// As shown: the field's text as the field displays it, without the blanks that pad it to the
+// mask's width.
 std::string asShown(const workspace::ValueField& field);
 
 // Currency P (P is 10 or 15): rounded to at most P significant digits, then to 2 decimals, halves
