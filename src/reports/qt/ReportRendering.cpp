@@ -29,8 +29,10 @@ QFont qtFont(const Font& font) {
     f.setPointSizeF(font.points);
     f.setBold(font.style != FontStyle::Plain);
     f.setItalic(font.style == FontStyle::BoldItalic);
-    // Widths must scale linearly with the resolution, so that measuring and painting agree.
+    // Widths must scale linearly with the resolution, so that measuring and painting agree; without
+    // kerning a text is as wide as the sum of its characters' advances.
     f.setHintingPreference(QFont::PreferNoHinting);
+    f.setKerning(false);
     return f;
 }
 
@@ -40,20 +42,32 @@ QtTextMeasurer::QtTextMeasurer() : m_device(1, 1, QImage::Format_RGB32) {
     m_device.setDotsPerMeterY(dotsPerMetre);
 }
 
-const QFontMetricsF& QtTextMeasurer::metrics(const Font& font) const {
-    auto& slot = m_metrics[{font.points, static_cast<int>(font.style)}];
-    if (!slot)
-        slot = std::make_unique<QFontMetricsF>(qtFont(font), &m_device);
-    return *slot;
+const QtTextMeasurer::FontData& QtTextMeasurer::data(const Font& font) const {
+    FontData& d = m_fonts[{font.points, static_cast<int>(font.style)}];
+    if (!d.metrics) {
+        d.metrics = std::make_unique<QFontMetricsF>(qtFont(font), &m_device);
+        for (char16_t c = 32; c < 127; ++c)
+            d.ascii[c] = d.metrics->horizontalAdvance(QChar(c)) / dotsPerUnit(kMeasuringDpi);
+    }
+    return d;
 }
 
 double QtTextMeasurer::width(std::string_view utf8, const Font& font) const {
-    const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-    return metrics(font).horizontalAdvance(text) / dotsPerUnit(kMeasuringDpi);
+    const FontData& d = data(font);
+    // Printable ASCII (nearly every report text) adds up cached advances; other texts are shaped.
+    double sum = 0;
+    for (char c : utf8) {
+        if (c < 32 || c > 126) {
+            const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+            return d.metrics->horizontalAdvance(text) / dotsPerUnit(kMeasuringDpi);
+        }
+        sum += d.ascii[static_cast<std::size_t>(c)];
+    }
+    return sum;
 }
 
 double QtTextMeasurer::lineHeight(const Font& font) const {
-    return metrics(font).height() / dotsPerUnit(kMeasuringDpi);
+    return data(font).metrics->height() / dotsPerUnit(kMeasuringDpi);
 }
 
 void paintPage(QPainter& painter, const LaidOutPage& page, double dotsPerInch) {
@@ -61,6 +75,8 @@ void paintPage(QPainter& painter, const LaidOutPage& page, double dotsPerInch) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
     for (const PlacedFrame& f : page.frames) {
+        if (f.colour == kWhite)
+            continue; // invisible on paper; a schedule has thousands of them
         painter.setPen(QPen(colourOf(f.colour), 0.5 * s));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(f.left * s, f.top * s, f.width * s, f.height * s));
@@ -69,11 +85,16 @@ void paintPage(QPainter& painter, const LaidOutPage& page, double dotsPerInch) {
     for (const PlacedRule& r : page.rules)
         painter.drawLine(QPointF(r.left * s, r.top * s), QPointF((r.left + r.width) * s, r.top * s));
     painter.setPen(Qt::black);
+    const Font* current = nullptr;
+    double ascent = 0;
     for (const PlacedText& t : page.texts) {
-        const QFont font = qtFont(t.font);
-        painter.setFont(font);
-        const QFontMetricsF metrics(font, painter.device());
-        painter.drawText(QPointF(t.x * s, t.y * s + metrics.ascent()), QString::fromStdString(t.text));
+        if (!current || !(*current == t.font)) {
+            const QFont font = qtFont(t.font);
+            painter.setFont(font);
+            ascent = QFontMetricsF(font, painter.device()).ascent();
+            current = &t.font;
+        }
+        painter.drawText(QPointF(t.x * s, t.y * s + ascent), QString::fromStdString(t.text));
     }
     painter.restore();
 }

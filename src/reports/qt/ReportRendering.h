@@ -6,6 +6,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
+#include <array>
 #include <map>
 #include <memory>
 #include <utility>
@@ -25,10 +26,14 @@ public:
     double lineHeight(const Font& font) const override;
 
 private:
-    const QFontMetricsF& metrics(const Font& font) const;
+    struct FontData {
+        std::unique_ptr<QFontMetricsF> metrics;
+        std::array<double, 128> ascii{}; // advances of the ASCII characters, in report units
+    };
+    const FontData& data(const Font& font) const;
 
     QImage m_device;
-    mutable std::map<std::pair<double, int>, std::unique_ptr<QFontMetricsF>> m_metrics;
+    mutable std::map<std::pair<double, int>, FontData> m_fonts;
 };
 
 // Paints one laid-out page; `dotsPerInch` is the device's resolution and the page's top-left
