@@ -6,7 +6,6 @@ set -euo pipefail
 packages=(
   cmake g++ make pkg-config
   qt6-base-dev libgl-dev
-  libsimpleini-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
 )

@@ -54,20 +54,6 @@ fs::path userFolder() {
     return {};
 }
 
-// The file the window would use, found without writing anything: no probe file, no folder.
-fs::path defaultsFileReadOnly() {
-    const fs::path program = programFolder();
-    if (::access(program.c_str(), W_OK) == 0)
-        return workspace::findDefaultsFile(program);
-    if (const fs::path user = userFolder(); !user.empty()) {
-        std::error_code error;
-        const fs::path file = workspace::findDefaultsFile(user);
-        if (fs::exists(file, error))
-            return file;
-    }
-    return workspace::findDefaultsFile(program);
-}
-
 ValueField& pageField(workspace::Workspace& ws, std::string_view page, std::string_view name) {
     ValueField* field = ws.findField(name);
     if (!field || field->design().page != page)
@@ -259,7 +245,9 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
     calculators::Session session(regional, ui);
     auto& state = session.workspace().state();
     state.ProgramFolder = programFolder().string() + "/";
-    session.start(workspace::DefaultsFile(defaultsFileReadOnly(), regional), calculators::LocalDate::today());
+    session.start(
+        workspace::DefaultsFile(workspace::lookUpDefaultsFile(programFolder(), userFolder()), regional),
+        calculators::LocalDate::today());
 
     // As in the window: a calculation error ends the step, goes to the error handler (message,
     // repairs) and the run goes on. Anything else ends the run.

@@ -5,11 +5,17 @@
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <string>
 #include <system_error>
 
 #if __has_include(<unistd.h>)
 #include <unistd.h>
 #define KELVARIN_HAVE_FSYNC 1
+#endif
+#if __has_include(<fcntl.h>) && __has_include(<sys/stat.h>) && __has_include(<unistd.h>)
+#include <fcntl.h>
+#include <sys/stat.h>
+#define KELVARIN_HAVE_POSIX_OPEN 1
 #endif
 
 namespace kelvarin::workspace {
@@ -26,7 +32,71 @@ std::string randomSuffix() {
     return out;
 }
 
-ReadStatus readFileBytes(const fs::path& path, std::string& out, std::string& reason) {
+namespace {
+
+std::string tooLarge(std::uintmax_t maxBytes) {
+    if (maxBytes % (1024 * 1024) == 0)
+        return "it is larger than " + std::to_string(maxBytes / (1024 * 1024)) + " MiB";
+    return "it is larger than " + std::to_string(maxBytes) + " bytes";
+}
+
+} // namespace
+
+#ifdef KELVARIN_HAVE_POSIX_OPEN
+// Opened without waiting (a FIFO would block until a writer comes), then checked on the open
+// descriptor, so that nothing can swap the file between the check and the read.
+ReadStatus readFileBytes(const fs::path& path, std::string& out, std::string& reason,
+                         std::uintmax_t maxBytes) {
+    out.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        if (error == ENOENT || error == ENOTDIR) // ENOTDIR: a file stands where a folder should
+            return ReadStatus::Missing;
+        reason = std::generic_category().message(error);
+        return ReadStatus::Failed;
+    }
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        reason = std::generic_category().message(errno);
+        return ReadStatus::Failed;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        reason = S_ISDIR(info.st_mode) ? "it is a folder" : "it is not a regular file";
+        return ReadStatus::Failed;
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > maxBytes) {
+        reason = tooLarge(maxBytes);
+        return ReadStatus::Failed;
+    }
+    // The size may change while reading: read at most one byte past the limit to notice.
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            reason = "it cannot be read (" + std::generic_category().message(errno) + ")";
+            out.clear();
+            return ReadStatus::Failed;
+        }
+        if (n == 0)
+            return ReadStatus::Ok;
+        out.append(buffer, static_cast<std::size_t>(n));
+        if (out.size() > maxBytes) {
+            reason = tooLarge(maxBytes);
+            out.clear();
+            return ReadStatus::Failed;
+        }
+    }
+}
+#else
+ReadStatus readFileBytes(const fs::path& path, std::string& out, std::string& reason,
+                         std::uintmax_t maxBytes) {
     out.clear();
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
@@ -36,8 +106,8 @@ ReadStatus readFileBytes(const fs::path& path, std::string& out, std::string& re
         reason = ec.message();
         return ReadStatus::Failed;
     }
-    if (fs::is_directory(status)) {
-        reason = "it is a folder";
+    if (!fs::is_regular_file(status)) {
+        reason = fs::is_directory(status) ? "it is a folder" : "it is not a regular file";
         return ReadStatus::Failed;
     }
     std::ifstream in(path, std::ios::binary);
@@ -45,13 +115,24 @@ ReadStatus readFileBytes(const fs::path& path, std::string& out, std::string& re
         reason = "it cannot be read";
         return ReadStatus::Failed;
     }
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    char buffer[65536];
+    while (in) {
+        in.read(buffer, sizeof buffer);
+        out.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (out.size() > maxBytes) {
+            reason = tooLarge(maxBytes);
+            out.clear();
+            return ReadStatus::Failed;
+        }
+    }
     if (in.bad()) {
         reason = "it cannot be read";
+        out.clear();
         return ReadStatus::Failed;
     }
     return ReadStatus::Ok;
 }
+#endif
 
 WriteResult saveFailure(const fs::path& target, const std::string& reason) {
     return WriteResult{false, "Could not save " + target.string() + ": " + reason};

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -17,9 +19,11 @@ struct WriteResult {
 
 enum class ReadStatus { Ok, Missing, Failed };
 
-// The whole file as bytes. Missing when there is no file; Failed (with reason) when it is a
-// folder or cannot be read.
-ReadStatus readFileBytes(const std::filesystem::path& path, std::string& out, std::string& reason);
+// The whole file as bytes. Missing when there is no file; Failed (with reason) when it is not a
+// regular file (a folder, a FIFO, a device, also behind a link), holds more than maxBytes, or
+// cannot be read. Never blocks on a FIFO and never reads more than maxBytes + 1 bytes.
+ReadStatus readFileBytes(const std::filesystem::path& path, std::string& out, std::string& reason,
+                         std::uintmax_t maxBytes = std::numeric_limits<std::uintmax_t>::max());
 
 // Writes bytes to a new file beside target, flushed to disk, then renamed over target: target
 // holds either its old or its new content, never a part. A symbolic link is written through, the

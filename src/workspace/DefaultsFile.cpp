@@ -1,18 +1,23 @@
 #include "workspace/DefaultsFile.h"
+
 #include "workspace/AtomicFile.h"
 #include "workspace/NumberText.h"
 
-#include <SimpleIni.h>
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
+#include <map>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
 
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define KELVARIN_HAVE_ACCESS 1
+#endif
 
 namespace kelvarin::workspace {
 
@@ -42,6 +47,13 @@ char asciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+std::string lowerCase(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = asciiLower(c);
+    return out;
+}
+
 bool sameName(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
                                               [](char x, char y) { return asciiLower(x) == asciiLower(y); });
@@ -60,11 +72,12 @@ std::string_view trimBlanks(std::string_view s) {
     return s;
 }
 
-// ---- Line editing ----
+// ---- Lines ----
 //
-// Lines are classified as SimpleIni reads them: leading blanks skipped; ";" or "#" starts a
-// comment; "[" up to the first "]" is a section header (without "]" the line is ignored);
-// otherwise "key=value" with both trimmed, and lines without "=" or with an empty key ignored.
+// Reader and writer classify lines alike: a NUL byte ends the line's text; leading blanks are
+// skipped; ";" or "#" starts a comment; "[" up to the first "]" is a section header (without "]"
+// the line is ignored); otherwise "key=value" with both trimmed, and lines without "=" or with an
+// empty key are ignored.
 
 struct Line {
     std::string text; // without its line end
@@ -80,6 +93,7 @@ struct LineInfo {
 };
 
 LineInfo classify(std::string_view text) {
+    text = text.substr(0, text.find('\0'));
     std::size_t i = 0;
     while (i < text.size() && isBlank(text[i]))
         ++i;
@@ -187,26 +201,33 @@ public:
         return out;
     }
 
-    // The text with each "[" line that lacks its "]" blanked: SimpleIni would file the keys
-    // after such a line under a garbled section name instead of ignoring the line.
-    [[nodiscard]] std::string readableText() const {
-        std::string out = m_bom;
-        for (const Line& line : m_lines) {
-            const std::string_view text = trimBlanks(line.text);
-            const bool unclosedHeader =
-                !text.empty() && text.front() == '[' && classify(text).kind == LineKind::Other;
-            if (!unclosedHeader)
-                out += line.text;
-            out += line.end;
-        }
-        return out;
-    }
+    [[nodiscard]] const std::vector<Line>& lines() const { return m_lines; }
 
 private:
     std::string m_bom;
     std::string m_newLine;
     std::vector<Line> m_lines;
 };
+
+// A key line's value as read: blanks trimmed, one pair of enclosing double quotes removed, cut to
+// MaxDefaultsValueLength.
+std::string valueOf(std::string_view text, const LineInfo& info) {
+    text = text.substr(0, text.find('\0'));
+    std::string_view value = trimBlanks(text.substr(info.valueStart));
+    if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+        value = value.substr(1, value.size() - 2);
+    return std::string(value.substr(0, MaxDefaultsValueLength));
+}
+
+// The text to write for a value so that valueOf gives it back: quoted when blanks at either end
+// would be trimmed or its own enclosing quotes removed.
+std::string storedValue(std::string_view value) {
+    const bool trimmed = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
+    const bool quoted = value.size() >= 2 && value.front() == '"' && value.back() == '"';
+    if (trimmed || quoted)
+        return "\"" + std::string(value) + "\"";
+    return std::string(value);
+}
 
 // Why a name or value cannot be stored so that it reads back the same, or empty when it can.
 std::string unstorable(std::string_view section, std::string_view key, const std::string* value) {
@@ -434,25 +455,50 @@ std::optional<std::int32_t> parseWholeText(std::string_view text) {
 
 // ---- Snapshot ----
 
+// Sections of the same name (in any letter case) form one; within it the first occurrence of a
+// key wins. Keys before the first section belong to none and are not read.
 struct DefaultsSnapshot::Impl {
-    CSimpleIniA ini; // case-insensitive names
+    struct Key {
+        std::string name; // as spelled at its first occurrence
+        std::string value;
+    };
+    struct Section {
+        std::vector<Key> keys;                    // in file order
+        std::map<std::string, std::size_t> index; // lower-case name -> keys
+    };
+    std::map<std::string, Section> sections; // lower-case name
+
+    const Section* find(std::string_view name) const {
+        const auto it = sections.find(lowerCase(name));
+        return it == sections.end() ? nullptr : &it->second;
+    }
 };
 
 DefaultsSnapshot::DefaultsSnapshot(std::string_view content, RegionalSettings regional)
     : m_regional(std::move(regional)) {
     auto impl = std::make_shared<Impl>();
-    const std::string readable = IniLines(content).readableText();
-    if (impl->ini.LoadData(readable.data(), readable.size()) < 0)
-        impl->ini.Reset();
+    Impl::Section* section = nullptr;
+    const IniLines lines(content);
+    for (const Line& line : lines.lines()) {
+        const LineInfo info = classify(line.text);
+        if (info.kind == LineKind::Section) {
+            section = &impl->sections[lowerCase(info.name)];
+        } else if (info.kind == LineKind::Key && section != nullptr) {
+            if (section->index.try_emplace(lowerCase(info.name), section->keys.size()).second)
+                section->keys.push_back({std::string(info.name), valueOf(line.text, info)});
+        }
+    }
     m_impl = std::move(impl);
 }
 
 std::optional<std::string> DefaultsSnapshot::value(std::string_view section, std::string_view key) const {
-    const char* text = m_impl->ini.GetValue(std::string(section).c_str(), std::string(key).c_str(), nullptr);
-    if (text == nullptr)
+    const Impl::Section* found = m_impl->find(section);
+    if (found == nullptr)
         return std::nullopt;
-    std::string_view found(text);
-    return std::string(found.substr(0, MaxDefaultsValueLength));
+    const auto it = found->index.find(lowerCase(key));
+    if (it == found->index.end())
+        return std::nullopt;
+    return found->keys[it->second].value;
 }
 
 std::string DefaultsSnapshot::readString(std::string_view section, std::string_view key,
@@ -477,17 +523,15 @@ double DefaultsSnapshot::readNumber(std::string_view section, std::string_view k
 }
 
 std::vector<std::string> DefaultsSnapshot::keys(std::string_view section) const {
-    CSimpleIniA::TNamesDepend names;
-    m_impl->ini.GetAllKeys(std::string(section).c_str(), names);
-    names.sort(CSimpleIniA::Entry::LoadOrder());
     std::vector<std::string> out;
-    for (const auto& name : names)
-        out.emplace_back(name.pItem);
+    if (const Impl::Section* found = m_impl->find(section))
+        for (const Impl::Key& key : found->keys)
+            out.push_back(key.name);
     return out;
 }
 
 bool DefaultsSnapshot::hasSection(std::string_view section) const {
-    return m_impl->ini.GetSectionSize(std::string(section).c_str()) >= 0;
+    return m_impl->find(section) != nullptr;
 }
 
 // ---- Changes ----
@@ -522,7 +566,7 @@ DefaultsFile::DefaultsFile(fs::path file, RegionalSettings regional)
 DefaultsSnapshot DefaultsFile::snapshot() const {
     std::string content;
     std::string reason;
-    if (readFileBytes(m_path, content, reason) != ReadStatus::Ok)
+    if (readFileBytes(m_path, content, reason, MaxDefaultsFileSize) != ReadStatus::Ok)
         content.clear();
     return DefaultsSnapshot(content, m_regional);
 }
@@ -565,7 +609,7 @@ WriteResult DefaultsFile::apply(const DefaultsChanges& changes) {
     try {
         std::string content;
         std::string reason;
-        const ReadStatus status = readFileBytes(m_path, content, reason);
+        const ReadStatus status = readFileBytes(m_path, content, reason, MaxDefaultsFileSize);
         if (status == ReadStatus::Failed)
             return saveFailure(m_path, "the existing file cannot be read (" + reason + ")");
 
@@ -590,7 +634,7 @@ WriteResult DefaultsFile::apply(const DefaultsChanges& changes) {
             }
             if (std::string why = unstorable(change.section, change.key, &text); !why.empty())
                 return saveFailure(m_path, why);
-            lines.set(change.section, change.key, text);
+            lines.set(change.section, change.key, storedValue(text));
         }
 
         const std::string updated = lines.text();
@@ -653,7 +697,7 @@ fs::path locateDefaultsFile(const fs::path& programFolder, const fs::path& userF
 
         std::string content;
         std::string reason;
-        const ReadStatus status = readFileBytes(programFile, content, reason);
+        const ReadStatus status = readFileBytes(programFile, content, reason, MaxDefaultsFileSize);
         if (status == ReadStatus::Failed)
             return programFile;
         fs::create_directories(userFolder, ec);
@@ -662,6 +706,31 @@ fs::path locateDefaultsFile(const fs::path& programFolder, const fs::path& userF
         if (status == ReadStatus::Missing)
             return userFile; // the first write creates it
         return writeFileAtomically(userFile, content) ? userFile : programFile;
+    } catch (...) {
+        return programFolder / DefaultsFileName;
+    }
+}
+
+bool folderAllowsWriting(const fs::path& folder) {
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec))
+        return false;
+#ifdef KELVARIN_HAVE_ACCESS
+    return ::access(folder.c_str(), W_OK | X_OK) == 0;
+#else
+    return (fs::status(folder, ec).permissions() & fs::perms::owner_write) != fs::perms::none;
+#endif
+}
+
+fs::path lookUpDefaultsFile(const fs::path& programFolder, const fs::path& userFolder,
+                            const WritableCheck& isWritable) {
+    try {
+        const fs::path programFile = findDefaultsFile(programFolder);
+        if (userFolder.empty() || isWritable(programFolder))
+            return programFile;
+        std::error_code ec;
+        const fs::path userFile = findDefaultsFile(userFolder);
+        return fs::exists(userFile, ec) ? userFile : programFile;
     } catch (...) {
         return programFolder / DefaultsFileName;
     }

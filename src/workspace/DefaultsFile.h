@@ -18,12 +18,17 @@
 namespace kelvarin::workspace {
 
 // The defaults file ZELK.INI: sectioned Key=Value text, section and key names matched without
-// regard to ASCII letter case. Whole values are decimal or hexadecimal ("0x", "0X" or "$");
-// numbers use the regional decimal separator. A missing file reads as empty.
+// regard to ASCII letter case. Sections of one name count as one, and the first occurrence of a
+// key in them wins; a value in double quotes loses them; a NUL byte ends its line. Whole values
+// are decimal or hexadecimal ("0x", "0X" or "$"); numbers use the regional decimal separator.
+// A missing file reads as empty.
 
 inline constexpr std::string_view DefaultsFileName = "ZELK.INI";
 // Longest value text read; longer values are cut.
 inline constexpr std::size_t MaxDefaultsValueLength = 2047;
+// Largest file read. A larger one, or anything but a regular file (a folder, a FIFO, a device),
+// reads as empty and is never written over.
+inline constexpr std::uintmax_t MaxDefaultsFileSize = 1024 * 1024;
 
 // Shortest decimal form with at most 15 significant digits, regional decimal separator, no
 // thousands separator; exponent form ("1E15", "1.5E-6") when the value has more than 15 integer
@@ -90,7 +95,8 @@ private:
 // disk and renamed over the old one; all other sections, keys, comments, blank lines and line ends
 // stay byte for byte. A key that exists is changed where it stands (every occurrence of it, so
 // that no stale duplicate can win a later read); a new key goes after the last key of its section;
-// a new section goes at the end.
+// a new section goes at the end. A value with blanks at either end or in enclosing double quotes
+// is written in double quotes, so that it reads back as written.
 class DefaultsFile {
 public:
     explicit DefaultsFile(std::filesystem::path file, RegionalSettings regional = {});
@@ -139,6 +145,17 @@ using WritableCheck = std::function<bool(const std::filesystem::path&)>;
 [[nodiscard]] std::filesystem::path locateDefaultsFile(const std::filesystem::path& programFolder,
                                                        const std::filesystem::path& userFolder,
                                                        const WritableCheck& isWritable = folderIsWritable);
+
+// Whether files may be created in folder, asked of the system without writing anything.
+[[nodiscard]] bool folderAllowsWriting(const std::filesystem::path& folder);
+
+// The defaults file for a run that only reads, found without writing anything (no probe file, no
+// folder created): the file locateDefaultsFile gives when that one exists, that is the program
+// folder's when the folder is writable, else the user folder's copy; before the copy is made, the
+// program folder's file it would be seeded from. Never throws.
+[[nodiscard]] std::filesystem::path lookUpDefaultsFile(const std::filesystem::path& programFolder,
+                                                       const std::filesystem::path& userFolder,
+                                                       const WritableCheck& isWritable = folderAllowsWriting);
 
 // Every key of the start-up table, in table order, each with its default (HeldValues' initialisers).
 [[nodiscard]] HeldValues readHeldValues(const DefaultsSnapshot& snapshot);

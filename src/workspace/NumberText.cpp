@@ -103,10 +103,9 @@ std::optional<std::u32string> layIntoPicture(std::u32string_view picture, std::s
 }
 
 // The number without a picture to hold it: prefix, integer digits (grouped by three when the
-// picture has thousands separators), the decimals with the picture's literals, suffix.
+// picture has thousands separators), the decimals with the picture's literals.
 std::u32string unboundedText(std::u32string_view picture, std::size_t point, const FixedDigits& d,
-                             std::u32string_view prefix, std::u32string_view suffix,
-                             const RegionalSettings& r) {
+                             std::u32string_view prefix, const RegionalSettings& r) {
     const bool grouped = picture.substr(0, point).find(U',') != std::u32string_view::npos;
     std::u32string integer;
     const auto n = d.integer.size();
@@ -119,7 +118,6 @@ std::u32string unboundedText(std::u32string_view picture, std::size_t point, con
     out += integer;
     out += r.decimalSeparator;
     out += fractionArea(picture, point, d.fraction);
-    out += suffix;
     return out;
 }
 
@@ -130,29 +128,17 @@ std::u32string formatWithPoint(std::u32string_view picture, std::size_t point, d
     if (picture.find(U'$') == std::u32string_view::npos) {
         if (auto text = layIntoPicture(picture, point, d, minus, r))
             return *std::move(text);
-        return unboundedText(picture, point, d, minus, U"", r);
+        return unboundedText(picture, point, d, minus, r);
     }
+    // The sign always floats in front of the number ("-$1,234.50", "-€ 1.234,50"), followed by a
+    // blank where the regional currency format has one; without the blank when only that fits.
     const std::u32string& bare = r.currencySign;
-    if (!r.currencyAfterNumber) {
-        // "$1,234.50", or "€ 1.234,50" with a blank; without the blank when that alone fits.
-        const std::u32string full = r.currencyBlank ? bare + U' ' : bare;
-        for (const auto& sign : {full, bare}) {
-            if (auto text = layIntoPicture(picture, point, d, minus + sign, r))
-                return *std::move(text);
-        }
-        return unboundedText(picture, point, d, minus + bare, U"", r);
+    const std::u32string full = r.currencyBlank ? bare + U' ' : bare;
+    for (const auto& sign : {full, bare}) {
+        if (auto text = layIntoPicture(picture, point, d, minus + sign, r))
+            return *std::move(text);
     }
-    // Sign after the number ("1.234,50 €"): the number moves left into the blanks in front of
-    // it to make room, so the text keeps the mask's width; without the blank when that fits.
-    const std::u32string full = r.currencyBlank ? U' ' + bare : bare;
-    if (auto core = layIntoPicture(picture, point, d, minus, r)) {
-        const auto blanks = core->find_first_not_of(U' ');
-        for (const auto& sign : {full, bare}) {
-            if (blanks != std::u32string::npos && blanks >= sign.size())
-                return core->substr(sign.size()) + sign;
-        }
-    }
-    return unboundedText(picture, point, d, minus, bare, r);
+    return unboundedText(picture, point, d, minus + bare, r);
 }
 
 // Characters of a whole or decimal number, placed right- or left-justified in the positions.
@@ -282,6 +268,52 @@ std::u32string formatWhole(const MaskInfo& mask, const RegionalSettings& regiona
                   mask.picture.size(), leftJustified);
 }
 
+std::u32string formatCurrency(const FixedDigits& digits, const RegionalSettings& regional) {
+    RegionalSettings scratch;
+    const RegionalSettings& r = usable(regional, scratch);
+    std::u32string n;
+    const auto count = digits.integer.size();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0 && (count - i) % 3 == 0)
+            n += r.thousandsSeparator;
+        n += char32_t(digits.integer[i]);
+    }
+    if (!digits.fraction.empty()) {
+        n += r.decimalSeparator;
+        n += widen(digits.fraction);
+    }
+    const std::u32string& s = r.currencySign;
+    const std::u32string blank = r.currencyBlank ? U" " : U"";
+    const std::u32string positive = r.currencyAfterNumber ? n + blank + s : s + blank + n;
+    if (!digits.negative)
+        return positive;
+    switch (r.negativeCurrencyPattern) {
+    case 0: return U"(" + s + n + U")";
+    case 1: return U"-" + s + n;
+    case 2: return s + U"-" + n;
+    case 3: return s + n + U"-";
+    case 4: return U"(" + n + s + U")";
+    case 5: return U"-" + n + s;
+    case 6: return n + U"-" + s;
+    case 7: return n + s + U"-";
+    case 8: return U"-" + n + U" " + s;
+    case 9: return U"-" + s + U" " + n;
+    case 10: return n + U" " + s + U"-";
+    case 11: return s + U" " + n + U"-";
+    case 12: return s + U" -" + n;
+    case 13: return n + U"- " + s;
+    case 14: return U"(" + s + U" " + n + U")";
+    case 15: return U"(" + n + U" " + s + U")";
+    default: return U"-" + positive;
+    }
+}
+
+std::u32string formatCurrency(double value, int decimals, const RegionalSettings& regional) {
+    if (!std::isfinite(value))
+        return nonFiniteText(value);
+    return formatCurrency(roundFixed(value, decimals), regional);
+}
+
 ParsedText parseFieldText(const MaskInfo& mask, const RegionalSettings& regional,
                           std::u32string_view text) {
     RegionalSettings scratch;
@@ -297,9 +329,9 @@ ParsedText parseFieldText(const MaskInfo& mask, const RegionalSettings& regional
         if (!literal)
             s += c;
     }
-    // The sign with the blank the writer puts beside it ("€ 5", "5 €"), else the bare sign.
+    // The sign with the blank the writer puts after it ("€ 5"), else the bare sign.
     const auto& sign = r.currencySign;
-    const std::u32string withBlank = r.currencyAfterNumber ? U' ' + sign : sign + U' ';
+    const std::u32string withBlank = sign + U' ';
     if (r.currencyBlank && s.find(withBlank) != std::u32string::npos)
         eraseFirst(s, withBlank);
     else

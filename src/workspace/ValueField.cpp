@@ -47,22 +47,17 @@ const MaskInfo& ValueField::mask() const { return maskInfo(m_spec->mask); }
 
 std::string ValueField::textUtf8() const { return toUtf8(m_text); }
 
-void ValueField::setTypedText(std::u32string text) { setText(std::move(text), false); }
+void ValueField::setTypedText(std::u32string text) { setText(std::move(text)); }
 
 double ValueField::readFloat() const {
     const auto parsed = parseFieldText(mask(), *m_regional, m_text);
-    if (parsed.status == ParsedText::Status::Valid)
-        return *parsed.value;
-    // A number the program wrote outside the keyboard's range reads back as written.
-    if (parsed.status == ParsedText::Status::OutOfRange && m_writtenByProgram && parsed.value)
-        return *parsed.value;
-    return 0.0;
+    return parsed.status == ParsedText::Status::Valid ? *parsed.value : 0.0;
 }
 
 std::int32_t ValueField::readWhole() const {
     if (mask().dataType != DataType::Whole)
         throw std::logic_error("readWhole on a floating field: " + std::string(name()));
-    // Count texts are whole numbers; one written by the program came from an int32.
+    // A valid count text lies within -32768..32767.
     return static_cast<std::int32_t>(readFloat());
 }
 
@@ -73,20 +68,16 @@ bool ValueField::isValid() const {
 void ValueField::writeFloat(double value) {
     if (mask().dataType != DataType::Floating)
         throw std::logic_error("writeFloat on a count field: " + std::string(name()));
-    setText(formatFloating(mask(), *m_regional, value, m_spec->leftJustified), true);
+    setText(formatFloating(mask(), *m_regional, value, m_spec->leftJustified));
 }
 
 void ValueField::writeWhole(std::int32_t value) {
-    setText(formatWhole(mask(), *m_regional, value, m_spec->leftJustified), true);
+    setText(formatWhole(mask(), *m_regional, value, m_spec->leftJustified));
 }
 
-void ValueField::setText(std::u32string text, bool byProgram) {
-    if (text == m_text) {
-        // An editor echoing the shown text back has typed nothing.
-        m_writtenByProgram = m_writtenByProgram || byProgram;
-        return;
-    }
-    m_writtenByProgram = byProgram;
+void ValueField::setText(std::u32string text) {
+    if (text == m_text)
+        return;  // an editor echoing the shown text back has typed nothing
     m_text = std::move(text);
     changed(true);
 }

@@ -19,16 +19,16 @@ enum class Look { Normal, Result, Target };
 // wide as the mask (one char32_t per position), with two exceptions that keep the shown
 // number true:
 // - A value whose digits, minus sign and currency sign do not all fit (a ratio of 100, -99,999.99
-//   in '$##,###.##', 40000 or -123456 in a count field) makes the text grow to the left just
-//   enough to hold them: "$123,456.78" in '$##,###.##', "-100.0000%" in '###.####%'. Reading
-//   parses it back to the same number.
+//   in '$##,###.##', -123456 in a count field) makes the text grow to the left just enough to
+//   hold them: "$123,456.78" in '$##,###.##', "-100.0000%" in '###.####%'. Reading parses it
+//   back to the same number when it lies in the field's range.
 // - Text typed by the user (setTypedText) is kept as the editor holds it, of any length.
-// Currency sign: in front of the number it floats left of the first digit ("-$1,234.50",
-// "€ 1.234,50" when the sign takes a blank; without the blank when only that fits). After the
-// number ("1.234,50 €") the number moves left into the blanks before it to make room, so the
-// text keeps the mask's width; the blank is dropped when only that fits ("99.999,99€").
-// A count field written a whole number outside -32768..32767 shows it truthfully; reading
-// gives it back until the user types, and leaving the field still reports it out of range.
+// Currency sign: always in front, floating left of the first digit ("-$1,234.50"), followed by a
+// blank where the regional currency format has one ("-€ 1.234,50"), even when that format puts
+// the sign after the number; the blank is dropped when only that fits ("€99.999,99").
+// Any text that is not a valid value of the field reads 0, whoever wrote it: a count field
+// written a whole number outside -32768..32767 shows it truthfully, reads 0, and leaving the
+// field reports it out of range.
 // A non-finite value shows "NAN", "INF" or "-INF", which reads as not valid.
 class ValueField {
 public:
@@ -44,7 +44,7 @@ public:
     // Text from the keyboard, as the editor holds it (no validation, no reformatting).
     void setTypedText(std::u32string text);
 
-    // Parsed value; 0 when the text is not valid (typed text outside the range included).
+    // Parsed value; 0 when the text is not valid (outside the range included).
     // readWhole is for count fields only (std::logic_error otherwise).
     double readFloat() const;
     std::int32_t readWhole() const;
@@ -84,12 +84,11 @@ public:
 private:
     void changed(bool textChanged);
 
-    void setText(std::u32string text, bool byProgram);
+    void setText(std::u32string text);
 
     const FieldDesign* m_spec;
     const RegionalSettings* m_regional;
     std::u32string m_text;
-    bool m_writtenByProgram = true;  // the text came from a write, not from the keyboard
     bool m_readOnly, m_visible, m_enabled, m_tabStop;
     Look m_look = Look::Normal;
     std::string m_hint;

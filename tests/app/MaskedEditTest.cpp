@@ -25,13 +25,21 @@ namespace {
 
 QString padded(const char* text, int width) { return QStringLiteral("%1").arg(QString::fromUtf8(text), width); }
 
-// A form: a plain line edit, four masked fields, another plain line edit, in tab order.
-struct Form {
+// What a masked entry is built with: a session (its fields and error handler) and the
+// reporter of leaving errors, all reaching a recording UI port.
+struct EditContext {
+    explicit EditContext(const workspace::RegionalSettings& regional = workspace::RegionalSettings::unitedStates())
+        : session(regional, ui) {}
+
     app::test::RecordingUi ui;
-    calculators::Session session{workspace::RegionalSettings::unitedStates(), ui};
+    calculators::Session session;
     workspace::Workspace& ws = session.workspace();
     calculators::ErrorHandler& errors = session.errors();
     app::LeaveErrorReporter leaveErrors{ui};
+};
+
+// A form: a plain line edit, four masked fields, another plain line edit, in tab order.
+struct Form : EditContext {
     QWidget window;
     QLineEdit* before = nullptr;
     QLineEdit* after = nullptr;
@@ -71,12 +79,7 @@ struct Form {
 };
 
 // A qualifier income box as the page lays it out: '$#,###,###.##' in 86 pixels of Arial 8.
-struct IncomeBox {
-    app::test::RecordingUi ui;
-    calculators::Session session{workspace::RegionalSettings::unitedStates(), ui};
-    workspace::Workspace& ws = session.workspace();
-    calculators::ErrorHandler& errors = session.errors();
-    app::LeaveErrorReporter leaveErrors{ui};
+struct IncomeBox : EditContext {
     QWidget window;
     MaskedEdit* edit = new MaskedEdit(ws.field("edtIncome1"), errors, leaveErrors, &window);
     QLineEdit* after = new QLineEdit(&window);
@@ -256,10 +259,10 @@ void MaskedEditTest::everyMaskUnderBothRegionalSettings_data() {
         const char* de;
         double read;
     } rows[] = {
-        {"money 17", "edtMPISalesPrice", "1234567.891", "$1,234,567.89", "1.234.567,89 €", 1234567.89},
-        {"money 13", "edtMortAmt", "98765.4", "$98,765.40", "98.765,40 €", 98765.4},
-        {"money 11", "edtAF", "275", "$275.00", "275,00 €", 275},
-        {"money 10", "edtLOF", "-12.5", "-$12.50", "-12,50 €", -12.5},
+        {"money 17", "edtMPISalesPrice", "1234567.891", "$1,234,567.89", "€ 1.234.567,89", 1234567.89},
+        {"money 13", "edtMortAmt", "98765.4", "$98,765.40", "€ 98.765,40", 98765.4},
+        {"money 11", "edtAF", "275", "$275.00", "€ 275,00", 275},
+        {"money 10", "edtLOF", "-12.5", "-$12.50", "-€ 12,50", -12.5},
         {"percent", "edtMPIInterestRate", "7.125", "7.1250%", "7,1250%", 7.125},
         {"points", "edtEccOriginationPoints", "1.5", "1.5000", "1,5000", 1.5},
         {"ratio", "edtHousingRatio", "28", "28", "28", 28},
@@ -278,13 +281,9 @@ void MaskedEditTest::everyMaskUnderBothRegionalSettings() {
     QFETCH(QString, keys);
     QFETCH(QString, shown);
     QFETCH(double, read);
-    app::test::RecordingUi ui;
-    calculators::Session session{german ? workspace::RegionalSettings::germanStyle()
-                                        : workspace::RegionalSettings::unitedStates(),
-                                 ui};
-    workspace::Workspace& ws = session.workspace();
-    calculators::ErrorHandler& errors = session.errors();
-    app::LeaveErrorReporter leaveErrors{ui};
+    EditContext context(german ? workspace::RegionalSettings::germanStyle()
+                               : workspace::RegionalSettings::unitedStates());
+    auto& [ui, session, ws, errors, leaveErrors] = context;
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     const QByteArray name = field.toLatin1();

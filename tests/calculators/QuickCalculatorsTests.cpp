@@ -141,6 +141,18 @@ INSTANTIATE_TEST_SUITE_P(
                     "0"}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// 100,000 at 0 % paid back at 2 a month takes 50,000 payments: more than a count field holds.
+// The field shows the true number, but, as leaving it would report, it is not a valid count and
+// reads 0, so a document saved now stores 0.
+TEST_F(QuickCalculatorsTest, TermBeyondCountRangeIsShownButReadsZero) {
+    chooseAndType("btnCalcN", "edtN", "100000", "0", "2", "");
+    handlers.click("btnCalcQuickCalc");
+    EXPECT_EQ(shown("edtN"), "50000");
+    EXPECT_EQ(ws.field("edtN").readWhole(), 0);
+    EXPECT_EQ(ws.field("edtN").look(), Look::Result);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 struct FailureCase {
     const char* name;
     const char* button;

@@ -6,14 +6,23 @@
 #include <cmath>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <optional>
 #include <random>
 #include <string>
+#include <thread>
 #include <tuple>
 #include <variant>
 #include <vector>
+
+#if __has_include(<sys/stat.h>) && __has_include(<fcntl.h>) && __has_include(<unistd.h>)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#define KELVARIN_HAVE_FIFO 1
+#endif
 
 #if __has_include(<sys/resource.h>)
 #include <csignal>
@@ -25,6 +34,7 @@ namespace kelvarin::workspace {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 class TempFolder {
 public:
@@ -183,7 +193,7 @@ TEST(DefaultsLoad, EveryKeyIsReadFromItsSection) {
 // One key's text and what it reads as.
 struct KeyTextCase {
     const char* name;
-    const char* ini;
+    std::string ini;
     Member member;
     double expected;
     RegionalSettings regional = us;
@@ -260,9 +270,56 @@ const KeyTextCase keyTextCases[] = {
     {"CommentedKeyIsNotRead", "[Ratios]\n;HRatio=31", &HeldValues::HRatio, 28},
     {"SectionRepeatedLaterAlsoCounts", "[Ratios]\nHRatio=31\n[Escrows]\n[RATIOS]\nDRatio=41",
      &HeldValues::DRatio, 41},
+    // Usual rules of such files: the first occurrence wins, quotes go, a NUL byte ends its line
+    {"FirstOccurrenceWins", "[Ratios]\nHRatio=31\nhratio=35", &HeldValues::HRatio, 31},
+    {"FirstOccurrenceWinsAcrossRepeatedSection", "[Ratios]\nHRatio=31\n[Escrows]\n[RATIOS]\nHRatio=35",
+     &HeldValues::HRatio, 31},
+    {"EmptyFirstOccurrenceStillWins", "[Ratios]\nHRatio=\nHRatio=35", &HeldValues::HRatio, 28},
+    {"QuotedNumber", "[Ratios]\nHRatio=\"33.5\"", &HeldValues::HRatio, 33.5},
+    {"QuotedWhole", "[Escrows]\nInterimInterestDays = \"0x1E\" ", &HeldValues::InterimInterestDays, 30},
+    {"NulCutsItsLine", "[Ratios]\nHRatio=3\0 1\nDRatio=41"s, &HeldValues::HRatio, 3},
+    {"LineAfterNulIsRead", "[Ratios]\nHRatio=3\0 1\nDRatio=41"s, &HeldValues::DRatio, 41},
+    {"NulInHeaderLeavesItUnclosed", "[Rat\0ios]\nHRatio=31"s, &HeldValues::HRatio, 28},
+    {"NulBeforeEqualsLeavesNoKey", "[Ratios]\nHRatio\0=31"s, &HeldValues::HRatio, 28},
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, DefaultsKeyText, ::testing::ValuesIn(keyTextCases), rowName<KeyTextCase>);
+
+struct ValueTextCase {
+    const char* name;
+    std::string ini;
+    std::optional<std::string> value; // of [MRU] Item0
+};
+
+void PrintTo(const ValueTextCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DefaultsValueText : public ::testing::TestWithParam<ValueTextCase> {};
+
+TEST_P(DefaultsValueText, ReadsAsExpected) {
+    EXPECT_EQ(DefaultsSnapshot(GetParam().ini, us).value("MRU", "Item0"), GetParam().value);
+}
+
+const ValueTextCase valueTextCases[] = {
+    {"Plain", "[MRU]\nItem0=/home/ann/a.zlk", "/home/ann/a.zlk"},
+    {"BlanksTrimmed", "[MRU]\nItem0 = \t/home/ann/a.zlk \t", "/home/ann/a.zlk"},
+    {"QuotesRemoved", "[MRU]\nItem0=\"/home/ann/a b.zlk\"", "/home/ann/a b.zlk"},
+    {"QuotesKeepInnerBlanks", "[MRU]\nItem0=  \" padded \"  ", " padded "},
+    {"EmptyQuotes", "[MRU]\nItem0=\"\"", ""},
+    {"OnlyOnePairRemoved", "[MRU]\nItem0=\"\"a\"\"", "\"a\""},
+    {"LoneQuoteKept", "[MRU]\nItem0=\"", "\""},
+    {"OpeningQuoteOnlyKept", "[MRU]\nItem0=\"a", "\"a"},
+    {"InnerQuotesKept", "[MRU]\nItem0=a \"b\" c", "a \"b\" c"},
+    {"NulEndsValue", "[MRU]\nItem0=/a.zlk\0/b.zlk\nItem1=x"s, "/a.zlk"},
+    {"NulBeforeClosingQuote", "[MRU]\nItem0=\"/a.zlk\0\""s, "\"/a.zlk"},
+    {"FirstOfDuplicates", "[MRU]\nItem0=first\nITEM0=second", "first"},
+    {"KeyBeforeAnySectionBelongsToNone", "Item0=x\n[MRU]\n", std::nullopt},
+    {"CarriageReturnEndsLine", "[MRU]\rItem0=x\rItem1=y", "x"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, DefaultsValueText, ::testing::ValuesIn(valueTextCases),
+                         rowName<ValueTextCase>);
 
 TEST(DefaultsSnapshot, LongValueIsCut) {
     const std::string value(3000, 'x');
@@ -447,6 +504,131 @@ TEST_F(DefaultsLocationFolders, ReadOnlyByPermissions) {
     EXPECT_EQ(readText(program / "ZELK.INI"), "[Ratios]\nHRatio=31\n");
 }
 
+TEST_F(DefaultsLocationFolders, ReadOnlyLookUpWritesNothing) {
+    writeText(program / "ZELK.INI", "[Ratios]\nHRatio=31\n");
+    // Creating and removing a probe file would change the folder's modification time.
+    const auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 365);
+    fs::last_write_time(program, old);
+    EXPECT_TRUE(folderAllowsWriting(program));
+    EXPECT_EQ(lookUpDefaultsFile(program, user), program / "ZELK.INI");
+    EXPECT_EQ(fs::last_write_time(program), old);
+    EXPECT_EQ(folderEntries(program), std::vector<std::string>{"ZELK.INI"});
+    EXPECT_FALSE(fs::exists(root / "config"));
+
+    EXPECT_FALSE(folderAllowsWriting(root / "missing"));
+    EXPECT_FALSE(folderAllowsWriting(program / "ZELK.INI"));
+}
+
+TEST_F(DefaultsLocationFolders, ReadOnlyLookUpBeforeTheUserCopyReadsTheProgramFile) {
+    writeText(program / "ZELK.INI", "[Ratios]\nHRatio=31\n");
+    EXPECT_EQ(lookUpDefaultsFile(program, user, readOnlyProgram), program / "ZELK.INI");
+    EXPECT_FALSE(fs::exists(root / "config")) << "no folder is created";
+    EXPECT_EQ(lookUpDefaultsFile(root / "missing", user), root / "missing" / "ZELK.INI");
+    EXPECT_FALSE(fs::exists(root / "config"));
+}
+
+TEST_F(DefaultsLocationFolders, ReadOnlyLookUpFindsWhatTheWindowUses) {
+    writeText(program / "ZELK.INI", "[Ratios]\nHRatio=31\n");
+    const fs::path used = locateDefaultsFile(program, user, readOnlyProgram); // seeds the user copy
+    ASSERT_TRUE(DefaultsFile(used, us).writeNumber("Ratios", "HRatio", 33));
+    EXPECT_EQ(lookUpDefaultsFile(program, user, readOnlyProgram), used);
+    EXPECT_EQ(lookUpDefaultsFile(program, user), program / "ZELK.INI") << "a writable program folder wins";
+    EXPECT_EQ(lookUpDefaultsFile(program, fs::path(), readOnlyProgram), program / "ZELK.INI");
+}
+
+// ---- Things that are not a small regular file ----
+
+#ifdef KELVARIN_HAVE_FIFO
+// A defaults file that is no regular file of at most 1 MiB reads as empty (every default) without
+// waiting or filling memory, and a write reports the error and leaves it as it was.
+struct NotAFileCase {
+    const char* name;
+    std::function<void(const fs::path&)> make;
+};
+
+void PrintTo(const NotAFileCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DefaultsNotAFile : public ::testing::TestWithParam<NotAFileCase> {};
+
+struct Trace {
+    fs::file_type type;
+    std::uintmax_t size;
+    std::string target;
+};
+
+Trace traceOf(const fs::path& path) {
+    const fs::file_status status = fs::symlink_status(path);
+    Trace trace{status.type(), 0, ""};
+    if (status.type() == fs::file_type::regular)
+        trace.size = fs::file_size(path);
+    if (status.type() == fs::file_type::symlink)
+        trace.target = fs::read_symlink(path).string();
+    return trace;
+}
+
+TEST_P(DefaultsNotAFile, ReadsAsEmptyAndIsNotWrittenOver) {
+    TempFolder folder;
+    const fs::path path = folder / "ZELK.INI";
+    GetParam().make(path);
+    const Trace before = traceOf(path);
+
+    auto run = std::async(std::launch::async, [&] {
+        SharedState state;
+        HeldValues held = loadDefaults(DefaultsFile(path, us), state);
+        return std::pair(held, DefaultsFile(path, us).writeNumber("Ratios", "HRatio", 30));
+    });
+    // A read that blocks on a FIFO is let go, so that the fault fails this test instead of
+    // hanging it: opened for reading and writing, a FIFO does not wait; the blocked reader gets
+    // its writer, then end of file once this one closes.
+    for (auto wait = std::chrono::seconds(10); run.wait_for(wait) != std::future_status::ready;
+         wait = std::chrono::seconds(1)) {
+        ADD_FAILURE() << "reading did not return";
+        const int writer = ::open(path.c_str(), O_RDWR | O_NONBLOCK);
+        std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        if (writer >= 0)
+            ::close(writer);
+    }
+    const auto [held, result] = run.get();
+    EXPECT_EQ(held.HRatio, 28);
+    EXPECT_EQ(held.AppraisalFee, 300);
+    EXPECT_FALSE(result);
+    EXPECT_NE(result.message.find(path.string()), std::string::npos) << result.message;
+    const Trace after = traceOf(path);
+    EXPECT_EQ(after.type, before.type);
+    EXPECT_EQ(after.size, before.size);
+    EXPECT_EQ(after.target, before.target);
+    EXPECT_EQ(folderEntries(folder.path()), std::vector<std::string>{"ZELK.INI"});
+}
+
+// A regular file whose first lines hold keys, grown to the given size.
+void keysThenPadding(const fs::path& path, std::uintmax_t size) {
+    writeText(path, "[Ratios]\nHRatio=31\n[ClosingCosts]\nAppraisalFee=350\n");
+    fs::resize_file(path, size);
+}
+
+const NotAFileCase notAFileCases[] = {
+    {"Fifo", [](const fs::path& path) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
+    {"LinkToDevZero", [](const fs::path& path) { fs::create_symlink("/dev/zero", path); }},
+    {"SparseTwoMiB", [](const fs::path& path) { keysThenPadding(path, 2 * MaxDefaultsFileSize); }},
+    {"OneByteOverOneMiB", [](const fs::path& path) { keysThenPadding(path, MaxDefaultsFileSize + 1); }},
+    {"LinkToFolder", [](const fs::path& path) { fs::create_directory_symlink(path.parent_path(), path); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, DefaultsNotAFile, ::testing::ValuesIn(notAFileCases), rowName<NotAFileCase>);
+#endif
+
+TEST(DefaultsFileSize, FileOfExactlyOneMiBIsRead) {
+    TempFolder folder;
+    const fs::path path = folder / "ZELK.INI";
+    std::string content = "[Ratios]\nHRatio=31\n";
+    content.resize(MaxDefaultsFileSize, ' ');
+    writeText(path, content);
+    EXPECT_EQ(DefaultsFile(path, us).readNumber("Ratios", "HRatio", 28), 31);
+    EXPECT_TRUE(DefaultsFile(path, us).writeNumber("Ratios", "HRatio", 32));
+}
+
 // ---- Writing ----
 
 struct EditCase {
@@ -572,6 +754,16 @@ const EditCase editCases[] = {
      [](DefaultsChanges& c) { c.setNumber("Ratios", "HRatio", 31); },
      "[Ratios]\nHRatio=31\n;HRatio=30\n",
      {{"Ratios", "HRatio", "31"}}},
+    {"ValueThatWouldBeTrimmedIsQuoted",
+     "[MRU]\nItem0=a\n",
+     [](DefaultsChanges& c) { c.setString("MRU", "Item0", " /home/ann/a.zlk"); },
+     "[MRU]\nItem0=\" /home/ann/a.zlk\"\n",
+     {{"MRU", "Item0", " /home/ann/a.zlk"}}},
+    {"ValueInQuotesKeepsThem",
+     "",
+     [](DefaultsChanges& c) { c.setString("MRU", "Item0", "\"a\""); },
+     "[MRU]\r\nItem0=\"\"a\"\"\r\n",
+     {{"MRU", "Item0", "\"a\""}}},
     {"ValueSpacingKept",
      "[Ratios]\nHRatio\t=  30   \n",
      [](DefaultsChanges& c) { c.setNumber("Ratios", "HRatio", 31); },
@@ -581,18 +773,20 @@ const EditCase editCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Rows, DefaultsEdit, ::testing::ValuesIn(editCases), rowName<EditCase>);
 
-// The writer edits lines itself while SimpleIni reads them: on any file, a written key must read
-// back as written and every other key as before. Files are built from lines that stress where
-// the two could disagree (odd headers, comments, keys without values, mixed line ends).
+// On any file, a written key must read back as written and every other key as before. Files are
+// built from lines that stress where the writer's editing and the reader could disagree (odd
+// headers, comments, keys without values, duplicates, quotes, NUL bytes, mixed line ends).
 TEST(DefaultsWrite, WriterAndReaderAgreeOnGeneratedFiles) {
-    const char* const lines[] = {"[Ratios]",     "[ ratios ]", "[Escrows]",   "[broken",      "[]",
-                                 "[Ratios]junk", "; c",        "# c",         "  ; indented", "",
-                                 "   ",          "HRatio=1",   "hratio = 2 ", "DRatio=3",     "=x",
-                                 "novalue",      "K\t=\t4",    "a[b=6",       "Count=",       "  Count = 5"};
+    const std::string lines[] = {
+        "[Ratios]",    "[ ratios ]",  "[Escrows]",    "[broken", "[]",           "[Ratios]junk",
+        "; c",         "# c",         "  ; indented", "",        "   ",          "HRatio=1",
+        "hratio = 2 ", "DRatio=3",    "=x",           "novalue", "K\t=\t4",      "a[b=6",
+        "Count=",      "  Count = 5", "K=\"8\"",      "K=\"",    "HRatio=9\0x"s, "[Escrows\0]\nK=1"s,
+        "\0K=2"s};
     const char* const ends[] = {"\n", "\r\n", "\r"};
     const char* const sections[] = {"Ratios", "Escrows", "New", "broken", ""};
     const char* const keys[] = {"HRatio", "DRatio", "K", "Count", "a[b", "Fresh"};
-    const char* const values[] = {"7", "", "x y", "=", "[z]", ";v"};
+    const char* const values[] = {"7", "", "x y", "=", "[z]", ";v", " padded ", "\"quoted\"", "\"", "\t"};
 
     std::mt19937 random(20240611);
     auto pick = [&](const auto& array) { return array[random() % std::size(array)]; };
@@ -602,7 +796,7 @@ TEST(DefaultsWrite, WriterAndReaderAgreeOnGeneratedFiles) {
         std::string content;
         const int count = static_cast<int>(random() % 12);
         for (int i = 0; i < count; ++i)
-            content += std::string(pick(lines)) + (i + 1 < count || random() % 2 ? pick(ends) : "");
+            content += pick(lines) + (i + 1 < count || random() % 2 ? pick(ends) : "");
         writeText(path, content);
         DefaultsFile file(path, us);
         const DefaultsSnapshot before = file.snapshot();
