@@ -1,6 +1,7 @@
 #include "Features.h"
 
 #include "MainWindow.h"
+#include "PrintFeature.h"
 #include "ResetFeature.h"
 
 namespace kelvarin::app {
@@ -8,6 +9,7 @@ namespace kelvarin::app {
 // One line per module, each given the narrow pieces it needs.
 void installFeatures(MainWindow& window) {
     installResets(window.hooks().reset, window.session().calculators());
+    installPrinting(window.hooks().file, window);
 }
 
 } // namespace kelvarin::app
