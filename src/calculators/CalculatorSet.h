@@ -1,9 +1,15 @@
 #pragma once
 
+#include "BiweeklyPayments.h"
 #include "CalculatorContext.h"
+#include "EstimatedClosingCosts.h"
 #include "HandlerTable.h"
+#include "HomeSellersProceeds.h"
 #include "MortgageQualifier.h"
 #include "QuickCalculators.h"
+#include "RentVsBuy.h"
+#include "LoanSpreadCalculator.h"
+#include "RefinancingCalculator.h"
 
 #include <string_view>
 
@@ -22,6 +28,12 @@ public:
 
     QuickCalculators& quickCalculators() { return m_quick; }
     MortgageQualifier& mortgageQualifier() { return m_qualifier; }
+    EstimatedClosingCosts& estimatedClosingCosts() { return m_closingCosts; }
+    RentVsBuy& rentVsBuy() { return m_rentVsBuy; }
+    BiweeklyPayments& biweeklyPayments() { return m_biweekly; }
+    HomeSellersProceeds& homeSellersProceeds() { return m_sellersProceeds; }
+    RefinancingCalculator& refinancing() { return m_refinancing; }
+    LoanSpreadCalculator& loanSpread() { return m_loanSpread; }
 
     // Whether a calculator module runs the page (the main menu has none).
     bool isBuilt(std::string_view pageName) const;
@@ -48,6 +60,12 @@ private:
     HandlerTable m_handlers;
     QuickCalculators m_quick;
     MortgageQualifier m_qualifier;
+    EstimatedClosingCosts m_closingCosts;
+    RentVsBuy m_rentVsBuy;
+    BiweeklyPayments m_biweekly;
+    HomeSellersProceeds m_sellersProceeds;
+    RefinancingCalculator m_refinancing;
+    LoanSpreadCalculator m_loanSpread;
 };
 
 } // namespace kelvarin::calculators

@@ -21,6 +21,7 @@ Session::Session(workspace::RegionalSettings regional, workspace::UiPort& ui)
 void Session::start(workspace::DefaultsFile defaults, LocalDate today) {
     // Each step through the error handler: one that fails does not keep the others from running.
     m_defaults.emplace(std::move(defaults));
+    m_calculators.estimatedClosingCosts().setDefaultsFile(&*m_defaults);
     m_errors.dispatch([this] { m_held = workspace::loadDefaults(*m_defaults, m_ws.state()); });
     m_errors.dispatch([this] { m_calculators.CreatePrepaymentList(); });
     m_errors.dispatch([this, today] { m_ws.setStartDate(today.year, today.month); });

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -219,12 +220,17 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
     workspace::RegionalSettings regional = workspace::RegionalSettings::unitedStates();
     bool texts = false;
     bool grids = false;
+    std::optional<fs::path> defaultsFile;
     std::vector<std::string_view> steps;
     for (std::size_t at = 1; at < args.size(); ++at) {
         if (args[at] == "--texts") {
             texts = true;
         } else if (args[at] == "--grids") {
             grids = true;
+        } else if (args[at] == "--defaults") {
+            if (++at == args.size())
+                throw UsageError("--defaults needs a FILE");
+            defaultsFile = fs::path(std::string(args[at]));
         } else if (args[at] == "--locale") {
             if (++at == args.size())
                 throw UsageError("--locale needs us or de");
@@ -245,9 +251,11 @@ void RunPage(std::string_view name, Args args, std::ostream& out) {
     calculators::Session session(regional, ui);
     auto& state = session.workspace().state();
     state.ProgramFolder = programFolder().string() + "/";
-    session.start(
-        workspace::DefaultsFile(workspace::lookUpDefaultsFile(programFolder(), userFolder()), regional),
-        calculators::LocalDate::today());
+    session.start(workspace::DefaultsFile(defaultsFile ? *defaultsFile : workspace::lookUpDefaultsFile(programFolder(), userFolder()), regional),
+                  calculators::LocalDate::today());
+    // The program's own ZELK.INI is only read; a file named with --defaults is also written.
+    session.calculators().estimatedClosingCosts().setDefaultsFile(&*session.defaultsFile(),
+                                                                  defaultsFile.has_value());
 
     // As in the window: a calculation error ends the step, goes to the error handler (message,
     // repairs) and the run goes on. Anything else ends the run.

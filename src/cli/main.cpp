@@ -36,13 +36,14 @@ constexpr std::array commands{
             "PRINCIPAL RATE N [--start M/YYYY] [--extra K:AMOUNT]... [--extra-range A-B:AMOUNT]...\n"
             "                    [--extra-from A:AMOUNT]... [--remove-extra]",
             "amortization schedule; prepayment options apply in the order given", RunSchedule},
-    Command{"page", "PAGE [--locale us|de] [--texts] [--grids] STEP...",
+    Command{"page", "PAGE [--locale us|de] [--texts] [--grids] [--defaults FILE] STEP...",
             "enter a page and drive it as a user would; STEP is FIELD=TEXT (type and leave),\n"
             "      click:CONTROL, choose:GROUP=INDEX, text:CHOICE=TEXT (type into a drop-down),\n"
             "      cell:GRID=COL,ROW (click a grid cell) or goto:COMMAND (a navigation command);\n"
             "      prints the page's fields as name=value, with --grids every grid cell as\n"
             "      GRID.ROW.COL=TEXT. A calculation error is reported, the page repaired and the\n"
-            "      remaining steps run; the exit status is then 3",
+            "      remaining steps run; the exit status is then 3. ZELK.INI is only read;\n"
+            "      --defaults FILE reads FILE instead and lets the line-item panels save to it",
             RunPage},
 };
 

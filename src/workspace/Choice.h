@@ -1,6 +1,8 @@
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kelvarin::workspace {
@@ -15,6 +17,29 @@ struct Choice {
     std::string text;        // shown text of a drop-down (may match no item)
     bool editable = false;   // editable drop-down (cbMonth)
     bool visible = true;
+
+    // Sets the selection and the shown text together and tells the observers (the widget that
+    // shows the choice), so that a change the program makes reaches the screen.
+    void set(int newIndex, std::string newText) {
+        if (index == newIndex && text == newText)
+            return;
+        index = newIndex;
+        text = std::move(newText);
+        for (auto copy = observers; auto& [id, observer] : copy)
+            observer(*this);
+    }
+
+    using Observer = std::function<void(const Choice&)>;
+    int addObserver(Observer observer) {
+        observers.emplace_back(nextObserverId, std::move(observer));
+        return nextObserverId++;
+    }
+    void removeObserver(int id) {
+        std::erase_if(observers, [id](const auto& entry) { return entry.first == id; });
+    }
+
+    std::vector<std::pair<int, Observer>> observers;
+    int nextObserverId = 1;
 };
 
 }  // namespace kelvarin::workspace

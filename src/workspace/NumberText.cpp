@@ -26,13 +26,12 @@ bool incrementDigits(std::string& digits) {
     return true;
 }
 
-const RegionalSettings& usable(const RegionalSettings& regional, RegionalSettings& scratch) {
+// Only unusable settings are copied: a copy costs more than the whole parse of a field.
+const RegionalSettings& usable(const RegionalSettings& regional, std::optional<RegionalSettings>& scratch) {
     if (regional.currencySign.empty() || regional.decimalSeparator == 0 ||
         regional.thousandsSeparator == 0 ||
-        regional.decimalSeparator == regional.thousandsSeparator) {
-        scratch = regional.normalised();
-        return scratch;
-    }
+        regional.decimalSeparator == regional.thousandsSeparator)
+        return scratch.emplace(regional.normalised());
     return regional;
 }
 
@@ -206,10 +205,14 @@ FixedDigits roundFixed(double value, int decimals) {
                                       kExactPrecision);
     const std::string_view sci(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto ePos = sci.find('e');
+    // Only the first 19 digits decide both roundings; the expansion can run to 767 digits.
     std::string digits;
-    for (auto c : sci.substr(0, ePos))
+    for (auto c : sci.substr(0, ePos)) {
         if (isAsciiDigit(c))
             digits += c;
+        if (digits.size() > kSignificantDigits)
+            break;
+    }
     int exponent = 0;
     std::from_chars(sci.data() + ePos + 1 + (sci[ePos + 1] == '+' ? 1 : 0),
                     sci.data() + sci.size(), exponent);
@@ -248,7 +251,7 @@ FixedDigits roundFixed(double value, int decimals) {
 
 std::u32string formatFloating(const MaskInfo& mask, const RegionalSettings& regional, double value,
                               bool leftJustified) {
-    RegionalSettings scratch;
+    std::optional<RegionalSettings> scratch;
     const RegionalSettings& r = usable(regional, scratch);
     if (!std::isfinite(value))
         return padded(nonFiniteText(value), mask.picture.size(), leftJustified);
@@ -269,7 +272,7 @@ std::u32string formatWhole(const MaskInfo& mask, const RegionalSettings& regiona
 }
 
 std::u32string formatCurrency(const FixedDigits& digits, const RegionalSettings& regional) {
-    RegionalSettings scratch;
+    std::optional<RegionalSettings> scratch;
     const RegionalSettings& r = usable(regional, scratch);
     std::u32string n;
     const auto count = digits.integer.size();
@@ -316,19 +319,19 @@ std::u32string formatCurrency(double value, int decimals, const RegionalSettings
 
 ParsedText parseFieldText(const MaskInfo& mask, const RegionalSettings& regional,
                           std::u32string_view text) {
-    RegionalSettings scratch;
+    std::optional<RegionalSettings> scratch;
     const RegionalSettings& r = usable(regional, scratch);
     using Status = ParsedText::Status;
 
     // Literal characters of the mask are never part of the number.
+    std::u32string literals;
+    for (auto m : mask.picture)
+        if (isLiteralPosition(m))
+            literals += m;
     std::u32string s;
-    for (auto c : text) {
-        bool literal = false;
-        for (auto m : mask.picture)
-            literal = literal || (isLiteralPosition(m) && m == c);
-        if (!literal)
+    for (auto c : text)
+        if (literals.find(c) == std::u32string::npos)
             s += c;
-    }
     // The sign with the blank the writer puts after it ("€ 5"), else the bare sign.
     const auto& sign = r.currencySign;
     const std::u32string withBlank = sign + U' ';

@@ -13,6 +13,18 @@ std::span<const ValueSetEntry> valueSetOf(std::string_view pageName) {
         return valuesets::quickCalculators();
     if (pageName == "pgMortgageQualifier")
         return valuesets::mortgageQualifier();
+    if (pageName == "pgEstimatedClosingCosts")
+        return valuesets::estimatedClosingCosts();
+    if (pageName == "pgRentVsBuyCalculator")
+        return valuesets::rentVsBuy();
+    if (pageName == "pgBiweeklyPaymentCalculator")
+        return valuesets::biweeklyPayments();
+    if (pageName == "pgHomesellersProceedsCalculator")
+        return valuesets::homeSellersProceeds();
+    if (pageName == "pgRefinancingCalculator")
+        return valuesets::refinancing();
+    if (pageName == "pgLoanSpreadCalculator")
+        return valuesets::loanSpread();
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include "workspace/ValueField.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QLabel>
 #include <QStyle>
 #include <QTest>
@@ -64,7 +65,7 @@ inline void checkPageLayout(QWidget& page) {
     std::vector<QWidget*> controls;
     for (QWidget* widget : page.findChildren<QWidget*>()) {
         const bool control = qobject_cast<QLabel*>(widget) || qobject_cast<QAbstractButton*>(widget) ||
-                             qobject_cast<MaskedEdit*>(widget);
+                             qobject_cast<MaskedEdit*>(widget) || qobject_cast<QComboBox*>(widget);
         if (control && !widget->isHidden())
             controls.push_back(widget);
     }
@@ -98,6 +99,8 @@ inline void checkPageLayout(QWidget& page) {
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             QVERIFY2(button->sizeHint().width() <= button->width(),
                      qPrintable("clipped button: " + button->text()));
+        if (auto* box = qobject_cast<QComboBox*>(widget))
+            QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable("clipped drop-down: " + name));
         if (auto* edit = qobject_cast<MaskedEdit*>(widget)) {
             auto& field = edit->field();
             for (const double value : widestValues(field.design().mask)) {

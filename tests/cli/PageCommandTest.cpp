@@ -42,15 +42,50 @@ INSTANTIATE_TEST_SUITE_P(
                   "edtIR=8.75", "edtPMT=786.70", "click:btnCalcQuickCalc"},
                  {"edtN=360"}},
         PageCase{"qualifier_with_german_separators",
-                 {"page", "pgMortgageQualifier", "--locale", "de", "--texts", "edtIncome1=4000", "edtOIncome1=1000",
-                  "edtCards1=350", "edtAuto1=450", "edtNotes1=50", "edtHousingRatio=28", "edtDebtRatio=36",
-                  "edtMQDownPayment=20000", "edtMQir1=7.5", "edtMQTerm1=30", "edtMQTerm2=20", "edtMQTerm3=15"},
-                 {"edtMQir2=\"  7,2500%\"", "edtMQLoan1=\"     € 135.866,75\"", "edtMQLoan2=\"     € 120.195,96\"",
-                  "edtMQLoan3=\"     € 105.693,16\"", "edtMQPurchasePrice3=\"     € 125.693,16\"",
-                  "edtCalculatedHousingRatio=\"19\"", "edtCalculatedDebtRatio=\"36\""}},
+                 {"page", "pgMortgageQualifier", "--locale", "de", "--texts", "edtIncome1=4000",
+                  "edtOIncome1=1000", "edtCards1=350", "edtAuto1=450", "edtNotes1=50", "edtHousingRatio=28",
+                  "edtDebtRatio=36", "edtMQDownPayment=20000", "edtMQir1=7.5", "edtMQTerm1=30",
+                  "edtMQTerm2=20", "edtMQTerm3=15"},
+                 {"edtMQir2=\"  7,2500%\"", "edtMQLoan1=\"     € 135.866,75\"",
+                  "edtMQLoan2=\"     € 120.195,96\"", "edtMQLoan3=\"     € 105.693,16\"",
+                  "edtMQPurchasePrice3=\"     € 125.693,16\"", "edtCalculatedHousingRatio=\"19\"",
+                  "edtCalculatedDebtRatio=\"36\""}},
         PageCase{"german_negative_amount_keeps_sign_in_front",
                  {"page", "pgQuickCalculators", "--locale", "de", "--texts", "edtMPISalesPrice=-1234,5"},
-                 {"edtMPISalesPrice=\"      -€ 1.234,50\""}}),
+                 {"edtMPISalesPrice=\"      -€ 1.234,50\""}},
+        PageCase{"loan_spread_payments",
+                 {"page", "pgLoanSpreadCalculator", "--grids", "edtLoan=100000", "edtInterest=8.75",
+                  "edtTerm=360"},
+                 {"edtPayment=786.7", "edtTotalPaid=283212.15", "edtInterestPaid=183212.15",
+                  "grdLS.0.0= Loan / Rate", "grdLS.0.1=  7.25%", "grdLS.0.7=  10.25%", "grdLS.1.0= $95,000",
+                  "grdLS.11.0= $105,000", "grdLS.6.4= $786.70", "grdLS.1.1= $648.07", "grdLS.11.7= $940.91"}},
+        PageCase{"loan_spread_rates_stop_at_the_iteration",
+                 {"page", "pgLoanSpreadCalculator", "--grids", "choose:rgCalculate=2", "edtLoan=100000",
+                  "edtTerm=360", "edtPayment=786.70"},
+                 {"edtInterest=8.7502", "edtTotalPaid=283212", "edtInterestPaid=183212",
+                  "grdLS.0.0= Loan / Pmt", "grdLS.0.4=  $786.70", "grdLS.6.4= 8.750%"}},
+        PageCase{"loan_spread_terms_below_the_interest_read_zero",
+                 {"page", "pgLoanSpreadCalculator", "--grids", "choose:rgCalculate=3", "edtLoan=100000",
+                  "edtInterest=8.75", "edtPayment=786.70"},
+                 {"edtTerm=360", "edtTotalPaid=283212.71", "grdLS.6.4= 360.00", "grdLS.0.1=  $561.70",
+                  "grdLS.1.1= 0.00", "grdLS.11.1= 0.00"}},
+        PageCase{"loan_spread_loan_amounts_by_payment_step",
+                 {"page", "pgLoanSpreadCalculator", "--grids", "choose:rgCalculate=1", "choose:rgPayments=0",
+                  "edtInterest=8.75", "edtTerm=360", "edtPayment=786.70", "cell:grdLS=2,3"},
+                 {"edtLoan=99999.95", "grdLS.0.0= Pmt / Rate", "grdLS.1.0= $736.70", "grdLS.6.4= $100,000"}},
+        PageCase{"refinancing_sample",
+                 {"page", "pgRefinancingCalculator", "edtOldLoan=100000", "edtOldTerm=360",
+                  "edtOldInterestRate=8.75", "edtOldPaymentsMade=0", "edtNewLoan=100000", "edtNewTerm=240",
+                  "edtNewInterestRate=7.25", "edtRefiClosingCosts=0", "edtMonthsUntilSell=240"},
+                 {"edtOldPaymentsRemaining=360", "edtOldPayment=786.7", "edtNewPayment=790.38",
+                  "edtPaymentSaved=-3.68", "edtTotalPaymentSaved=-882.14", "edtOldEquity=37228.05",
+                  "edtNewEquity=100000", "edtEquitySavings=62771.95", "edtTotalSaved=61889.81"}},
+        PageCase{"refinancing_itemized_closing_costs",
+                 {"page", "pgRefinancingCalculator", "edtOldLoan=100000", "edtOldTerm=360",
+                  "edtOldInterestRate=8.75", "edtNewLoan=100000", "edtNewTerm=240", "edtNewInterestRate=7.25",
+                  "edtMonthsUntilSell=240", "click:btnCalcFees", "edtDiscountPoints=1000",
+                  "edtAppraisalFee=300", "edtPrepaymentPenalty=200", "click:btnCloseClosingCosts"},
+                 {"edtClosingFees=1500", "edtRefiClosingCosts=1500", "edtTotalSaved=60389.81"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct FailureCase {
@@ -130,6 +165,16 @@ TEST(PageCommandCalculationError, TheRunGoesOnAfterAFailedStep) {
     EXPECT_NE(outcome.out.find("\nedtMQPayment1=1400\n"), std::string::npos) << outcome.out;
     EXPECT_NE(outcome.out.find("\nedtMQLoan1=200224.68\n"), std::string::npos) << outcome.out;
     EXPECT_NE(outcome.err.find("calculation error: "), std::string::npos) << outcome.err;
+}
+
+// The loan spread page gets its four values back and its grid rebuilt.
+TEST(PageCommandCalculationError, TheLoanSpreadPageIsRepaired) {
+    const auto outcome = RunCalc(
+        {"page", "pgLoanSpreadCalculator", "--grids", "edtInterest=-999", "edtTerm=1000", "edtLoan=90000"});
+    EXPECT_EQ(outcome.status, 3);
+    for (const char* line : {"\nedtLoan=90000\n", "\nedtInterest=8.75\n", "\nedtTerm=360\n",
+                             "\nedtPayment=708.03\n", "\ngrdLS.6.4= $708.03\n"})
+        EXPECT_NE(("\n" + outcome.out).find(line), std::string::npos) << line << outcome.out;
 }
 
 // Entering the page runs the navigation's steps first: the quick calculators' zero reset is

@@ -989,14 +989,18 @@ TEST(TextGridResize, KeepsWhatStaysInsideAndAddsEmptyUncolouredCells) {
     grid.cell(1, 1) = "kept";
     grid.rowColours[1] = 0x112233;
     grid.colWidths[1] = 90;
+    grid.textColours[{1, 1}] = TextGrid::kRed;
     grid.resize(3, 4);
     EXPECT_EQ(grid.cell(1, 1), "kept");
+    EXPECT_EQ(grid.textColour(1, 1), TextGrid::kRed);
+    EXPECT_EQ(grid.textColour(3, 2), TextGrid::kNoColour);
     EXPECT_EQ(grid.cell(3, 2), "");
     EXPECT_EQ(grid.colour(3, 1), 0x112233); // the row colour wins
     EXPECT_EQ(grid.colour(3, 2), TextGrid::kNoColour);
     EXPECT_EQ(grid.colWidths, (std::vector<int>{TextGrid::kDefaultColWidth, 90, TextGrid::kDefaultColWidth,
                                                 TextGrid::kDefaultColWidth}));
     grid.resize(1, 1);
+    EXPECT_TRUE(grid.textColours.empty());  // a cell that goes takes its text colour along
     EXPECT_EQ(grid.rowCount(), 1);
     EXPECT_EQ(grid.colCount(), 1);
     EXPECT_THROW(grid.cell(1, 0), std::out_of_range);

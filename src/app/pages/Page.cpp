@@ -1,5 +1,6 @@
 #include "Page.h"
 
+#include "app/widgets/ChoiceBox.h"
 #include "app/widgets/ControlBinding.h"
 #include "app/widgets/MaskedEdit.h"
 
@@ -88,10 +89,15 @@ MaskedEdit* Page::addField(std::string_view fieldName, const QRect& geometry, QW
 
 QPushButton* Page::addButton(std::string_view controlName, const QString& caption, const QRect& geometry,
                              QWidget* parent) {
+    return bindButton(new QPushButton(caption, parent ? parent : this), controlName, geometry);
+}
+
+QPushButton* Page::bindButton(QPushButton* button, std::string_view controlName, const QRect& geometry) {
     const std::string name(controlName);
-    if (!m_context.session.handlers().hasClick(name))
+    if (!m_context.session.handlers().hasClick(name)) {
+        delete button;
         throw std::logic_error("no click handler for button " + name);
-    auto* button = new QPushButton(caption, parent ? parent : this);
+    }
     button->setObjectName(qs(controlName));
     button->setGeometry(geometry);
     button->installEventFilter(new AccessKeyPriority(button));
@@ -100,6 +106,21 @@ QPushButton* Page::addButton(std::string_view controlName, const QString& captio
     connect(button, &QPushButton::clicked, this,
             [this, name] { run([&] { m_context.session.handlers().click(name); }); });
     return button;
+}
+
+ChoiceBox* Page::addDropDown(std::string_view choiceName, const QRect& geometry, QWidget* parent) {
+    auto& choice = ws().choice(choiceName);
+    if (choice.page != m_info.name)
+        throw std::logic_error("choice " + std::string(choiceName) + " is not on " +
+                               std::string(m_info.name));
+    const std::string name(choiceName);
+    if (!m_context.session.handlers().hasChoice(name))
+        throw std::logic_error("no choice handler for " + name);
+    auto* box = new ChoiceBox(choice, parent ? parent : this);
+    box->setGeometry(geometry);
+    connect(box, &ChoiceBox::changed, this,
+            [this, name](int index) { run([&] { m_context.session.handlers().choose(name, index); }); });
+    return box;
 }
 
 QLabel* Page::addLabel(const QString& text, const QRect& geometry, Qt::Alignment alignment, QWidget* parent) {

@@ -14,6 +14,7 @@ class ValueField;
 
 namespace kelvarin::app {
 
+class ChoiceBox;
 class MaskedEdit;
 
 // One page of nbkMain. A calculator page derives from it and builds its controls in its
@@ -48,6 +49,11 @@ protected:
     // name the button follows it. A click runs the handler table's click handler of the name.
     QPushButton* addButton(std::string_view controlName, const QString& caption, const QRect& geometry,
                            QWidget* parent = nullptr);
+    // The same for a button the page made itself (a hover or picture button).
+    QPushButton* bindButton(QPushButton* button, std::string_view controlName, const QRect& geometry);
+    // A drop-down for the named choice of the page; what the user picks or types runs the handler
+    // table's choice handler of that name.
+    ChoiceBox* addDropDown(std::string_view choiceName, const QRect& geometry, QWidget* parent = nullptr);
     // A word-wrapping label; the field's design caption with fieldLabel.
     QLabel* addLabel(const QString& text, const QRect& geometry,
                      Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, QWidget* parent = nullptr);

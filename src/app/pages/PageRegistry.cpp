@@ -1,8 +1,14 @@
 #include "PageRegistry.h"
 
+#include "EstimatedClosingCostsPage.h"
+#include "BiweeklyPaymentsPage.h"
+#include "HomeSellersProceedsPage.h"
 #include "MenuPage.h"
 #include "MortgageQualifierPage.h"
 #include "QuickCalculatorsPage.h"
+#include "RentVsBuyPage.h"
+#include "LoanSpreadPage.h"
+#include "RefinancingPage.h"
 
 #include <map>
 
@@ -22,6 +28,12 @@ const std::map<std::string_view, Factory>& factories() {
         {"pgMenu", make<MenuPage>},
         {"pgQuickCalculators", make<QuickCalculatorsPage>},
         {"pgMortgageQualifier", make<MortgageQualifierPage>},
+        {"pgEstimatedClosingCosts", make<EstimatedClosingCostsPage>},
+        {"pgRentVsBuyCalculator", make<RentVsBuyPage>},
+        {"pgBiweeklyPaymentCalculator", make<BiweeklyPaymentsPage>},
+        {"pgHomesellersProceedsCalculator", make<HomeSellersProceedsPage>},
+        {"pgRefinancingCalculator", make<RefinancingPage>},
+        {"pgLoanSpreadCalculator", make<LoanSpreadPage>},
     };
     return table;
 }

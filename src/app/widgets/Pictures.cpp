@@ -197,6 +197,37 @@ QIcon exit() {
     });
 }
 
+QIcon key() {
+    return drawIcon([](QPainter& p) {
+        p.setPen(QPen(QColor(120, 90, 0), 1));
+        p.setBrush(QColor(235, 190, 50));
+        // Bow with its hole, then the shaft and two bits.
+        p.drawEllipse(QRectF(1.5, 6.5, 8, 8));
+        p.drawRect(QRectF(9.5, 9.5, 9, 2));
+        p.drawRect(QRectF(14.5, 11.5, 2, 3));
+        p.drawRect(QRectF(17.5, 11.5, 1.5, 2.5));
+        p.setBrush(QColor(255, 255, 255));
+        p.drawEllipse(QRectF(4, 9, 3, 3));
+    });
+}
+
+QIcon padlock() {
+    return drawIcon([](QPainter& p) {
+        p.setPen(QPen(QColor(70, 70, 80), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(6, 2.5, 8, 10), 0, 180 * 16);
+        p.drawLine(QPointF(6, 7.5), QPointF(6, 9.5));
+        p.drawLine(QPointF(14, 7.5), QPointF(14, 9.5));
+        p.setPen(QPen(QColor(120, 90, 0), 1));
+        p.setBrush(QColor(235, 190, 50));
+        p.drawRoundedRect(QRectF(3.5, 9.5, 13, 9), 1.5, 1.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(70, 50, 0));
+        p.drawEllipse(QRectF(8.5, 12, 3, 3));
+        p.drawRect(QRectF(9.4, 14, 1.2, 2.5));
+    });
+}
+
 QPixmap product(QSize size) {
     QPixmap pixmap(size);
     pixmap.fill(Qt::transparent);

@@ -16,6 +16,11 @@ QIcon help();
 QIcon calculatorList();
 QIcon exit();
 
+// Closing costs lock buttons: a key (click to unlock and type the amount) and a closed padlock
+// (click to lock it again).
+QIcon key();
+QIcon padlock();
+
 // The product picture: a house beside a calculator, scaled into the given size.
 QPixmap product(QSize size);
 

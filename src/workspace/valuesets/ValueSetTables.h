@@ -6,5 +6,11 @@ namespace kelvarin::workspace::valuesets {
 
 std::span<const ValueSetEntry> quickCalculators();
 std::span<const ValueSetEntry> mortgageQualifier();
+std::span<const ValueSetEntry> estimatedClosingCosts();
+std::span<const ValueSetEntry> rentVsBuy();
+std::span<const ValueSetEntry> biweeklyPayments();
+std::span<const ValueSetEntry> homeSellersProceeds();
+std::span<const ValueSetEntry> refinancing();
+std::span<const ValueSetEntry> loanSpread();
 
 }  // namespace kelvarin::workspace::valuesets
