@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "PageSet.h"
+#include "calculators/CalculatorSet.h"
 #include "reports/PrintRoutines.h"
 #include "reports/qt/ReportPreview.h"
 #include "reports/qt/ReportRendering.h"
@@ -20,21 +21,14 @@ struct Printing {
     QPrinter printer{QPrinter::HighResolution};
 };
 
-// Texts the page modules keep beside their fields.
-reports::PageTexts pageTexts(const workspace::Workspace& ws) {
+// Texts the page modules keep beside their fields: the loan spread chart's step captions, taken
+// when its grid was built.
+reports::PageTexts pageTexts(calculators::CalculatorSet& calculators) {
+    const calculators::LoanSpreadCalculator& spread = calculators.loanSpread();
     reports::PageTexts texts;
-    // Step captions of the loan spread chart as its choices show them.
-    auto item = [&ws](const char* name) {
-        const workspace::Choice& c = ws.choice(name);
-        return c.index >= 0 && c.index < static_cast<int>(c.items.size())
-                   ? c.items[static_cast<std::size_t>(c.index)]
-                   : std::string();
-    };
-    static const char* const kRateSteps[] = {"1/8%", "1/4%", "3/8%", "1/2%", "5/8%", "3/4%", "7/8%", "1%"};
-    const int rate = ws.choice("rgInterest").index;
-    texts.loanIncrementText = item("rgLoan");
-    texts.rateIncrementText = rate >= 0 && rate < 8 ? kRateSteps[rate] : "";
-    texts.paymentIncrementText = item("rgPayments");
+    texts.loanIncrementText = spread.LoanIncrementText();
+    texts.rateIncrementText = spread.RateIncrementText();
+    texts.paymentIncrementText = spread.PaymentIncrementText();
     return texts;
 }
 
@@ -46,7 +40,8 @@ void installPrinting(FileHooks& hooks, MainWindow& window) {
         if (window.pages().isHidden())
             return;
         const workspace::Workspace& ws = window.workspace();
-        auto document = reports::printShownPage(printing->reports, ws, pageTexts(ws), printing->measurer);
+        auto document = reports::printShownPage(
+            printing->reports, ws, pageTexts(window.session().calculators()), printing->measurer);
         if (!document)
             return;
         reports::ReportPreview preview(std::move(*document), printing->printer, &window);

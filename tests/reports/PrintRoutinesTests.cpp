@@ -1,4 +1,7 @@
+#include "calculators/CalculatorSet.h"
 #include "reports/PrintRoutines.h"
+#include "support/RecordingUi.h"
+#include "workspace/HeldValues.h"
 #include "workspace/ValueSets.h"
 #include "workspace/Workspace.h"
 
@@ -469,6 +472,69 @@ TEST(GridRows, CellsByNameIgnoringCase) {
     EXPECT_EQ(rows.value("CELL8"), "$1,234.50");
     rows.next();
     EXPECT_TRUE(rows.atEnd());
+}
+
+} // namespace
+} // namespace kelvarin::reports
+
+// --- Reports of pages driven by their calculators -----------------------------------------------
+
+namespace kelvarin::reports {
+namespace {
+
+struct Driven : ::testing::Test {
+    Workspace ws;
+    testing::RecordingUi ui;
+    workspace::HeldValues held;
+    calculators::CalculatorSet set{{ws, ui, held}};
+    ReportSet reports;
+
+    ReportTemplate& samplesPrinted(const char* page, ReportId id, const PageTexts& texts = {}) {
+        ws.showPage(page);
+        set.ResetThisCalculator(1);
+        fillReport(id, reports[id], ws, texts);
+        return reports[id];
+    }
+};
+
+TEST_F(Driven, ClosingCostsSamples) {
+    expectTexts(samplesPrinted("pgEstimatedClosingCosts", ReportId::EstimatedClosingCosts),
+                {{"lblIncome", "$4,000.00"},
+                 {"lblPurchasePrice", "$170,000.00"},
+                 {"lblDownPaymentPercent", "20%"},
+                 {"lblDownPayment", "$34,000.00"},
+                 {"lblLoanAmount", "$136,000.00"},
+                 {"lblInterest", "7%"},
+                 {"lblTerm", "30"},
+                 {"lblMonthlyPayment", "$1,084.81"},
+                 {"lblMonthlyDebt", "$450.00"},
+                 {"lblTotalDebt", "$1,534.81"},
+                 {"lblOFee", "Origination Fee  0%"},
+                 {"lblAppraisalFee", "$275.00"},
+                 {"lblSellerPaidCosts", "$0.00"},
+                 {"lblTotalFundsToClose", "$36,588.23"},
+                 {"lblBuyerPaidTotal", "$36,588.23"}});
+    EXPECT_EQ(reports[ReportId::EstimatedClosingCosts].text("lblpmi"),
+              reports[ReportId::EstimatedClosingCosts].text("lblPMIFirstMonth"));
+}
+
+TEST_F(Driven, LoanSpreadChartSamples) {
+    ws.showPage("pgLoanSpreadCalculator");
+    set.ResetThisCalculator(1);
+    const calculators::LoanSpreadCalculator& spread = set.loanSpread();
+    const PageTexts texts{spread.LoanIncrementText(), spread.RateIncrementText(),
+                          spread.PaymentIncrementText()};
+    fillReport(ReportId::LoanSpreadChart, reports[ReportId::LoanSpreadChart], ws, texts);
+    expectTexts(reports[ReportId::LoanSpreadChart],
+                {{"lblReportTitle", "Chart of Monthly Payments"},
+                 {"lblOne", "$100,000.00"},
+                 {"lblTwo", "8.75%"},
+                 {"lblThree", "360 months"},
+                 {"lblX", "Loan Amounts incremented by " + texts.loanIncrementText}});
+    const LaidOutDocument doc =
+        buildReport(ReportId::LoanSpreadChart, reports[ReportId::LoanSpreadChart], ws, FixedWidthMeasurer{});
+    ASSERT_EQ(doc.pages.size(), 1u);
+    EXPECT_EQ(doc.pages.front().frames.size(), 96u); // 12 rows of 8 cells, row 0 first
 }
 
 } // namespace
