@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "PrintFeature.h"
 #include "ResetFeature.h"
+#include "ScheduleExportFeature.h"
 
 namespace kelvarin::app {
 
@@ -10,6 +11,7 @@ namespace kelvarin::app {
 void installFeatures(MainWindow& window) {
     installResets(window.hooks().reset, window.session().calculators());
     installPrinting(window.hooks().file, window);
+    installScheduleExport(window.hooks().file, window.session(), &window);
 }
 
 } // namespace kelvarin::app

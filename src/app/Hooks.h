@@ -16,13 +16,14 @@ inline void runHook(const Hook& hook) {
 
 // File menu and button bar.
 struct FileHooks {
-    Hook open;          // btnOpenClick
-    Hook save;          // btnSaveClick; also the Yes of the close prompt
-    Hook saveAs;        // mnuFileSaveAsClick
-    Hook closeDocument; // mnuFileCloseClick (the entry itself stays hidden)
-    Hook clearHistory;  // mnuFileClearHistoryClick
-    Hook print;         // Print: preview of the shown page's report
-    Hook printSetup;    // printer setup dialog
+    Hook open;           // btnOpenClick
+    Hook save;           // btnSaveClick; also the Yes of the close prompt
+    Hook saveAs;         // mnuFileSaveAsClick
+    Hook exportSchedule; // Export Schedule as CSV: the amortization grid on screen
+    Hook closeDocument;  // mnuFileCloseClick (the entry itself stays hidden)
+    Hook clearHistory;   // mnuFileClearHistoryClick
+    Hook print;          // Print: preview of the shown page's report
+    Hook printSetup;     // printer setup dialog
 };
 
 // Zero and sample values: the reset menu and the page resets the frame runs itself.

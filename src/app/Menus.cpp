@@ -100,6 +100,9 @@ void Menus::buildMainMenu() {
     connect(close, &QAction::triggered, this, [this] { m_errors.dispatch(m_hooks.file.closeDocument); });
     add(file, "mnuFileSave", "&Save", h.file.save)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     add(file, "mnuFileSaveAs", "Save &As ...", h.file.saveAs);
+    // Beyond the original menu: the schedule on screen for spreadsheets, while it is shown.
+    bindAction(add(file, "mnuFileExportCsv", "Export Schedule as CSV ...", h.file.exportSchedule),
+               m_ws.control("mnuFileExportCsv"));
     file->addSeparator();
     addHidden(file, "mnuFilePageSetup", "Page Setup ...");
     add(file, "MnuFilePrintSetup", "Print Setup ...", h.file.printSetup);

@@ -1,15 +1,16 @@
 #include "CalculatorSet.h"
 
 #include "workspace/HeldValues.h"
+#include "workspace/Pages.h"
 
-#include <algorithm>
-#include <iterator>
+
 
 namespace kelvarin::calculators {
 
 CalculatorSet::CalculatorSet(CalculatorContext context)
     : m_ctx(context), m_quick(context), m_qualifier(context), m_closingCosts(context), m_rentVsBuy(context),
-      m_biweekly(context), m_sellersProceeds(context), m_refinancing(context), m_loanSpread(context) {
+      m_biweekly(context), m_sellersProceeds(context), m_refinancing(context), m_loanSpread(context),
+      m_amortization(context), m_prepayment(context) {
     m_quick.registerHandlers(m_handlers);
     m_qualifier.registerHandlers(m_handlers);
     m_closingCosts.registerHandlers(m_handlers);
@@ -18,15 +19,13 @@ CalculatorSet::CalculatorSet(CalculatorContext context)
     m_sellersProceeds.registerHandlers(m_handlers);
     m_refinancing.registerHandlers(m_handlers);
     m_loanSpread.registerHandlers(m_handlers);
+    m_amortization.registerHandlers(m_handlers);
+    m_prepayment.registerHandlers(m_handlers);
 }
 
+// Every calculator page has its module now; the main menu has none.
 bool CalculatorSet::isBuilt(std::string_view pageName) const {
-    constexpr std::string_view built[] = {
-        "pgQuickCalculators",    "pgMortgageQualifier",         "pgEstimatedClosingCosts",
-        "pgRentVsBuyCalculator", "pgBiweeklyPaymentCalculator", "pgHomesellersProceedsCalculator",
-        "pgRefinancingCalculator", "pgLoanSpreadCalculator",
-    };
-    return std::ranges::find(built, pageName) != std::end(built);
+    return pageName != "pgMenu" && workspace::findPage(pageName) != nullptr;
 }
 
 bool CalculatorSet::resetPage(std::string_view pageName) {
@@ -46,6 +45,10 @@ bool CalculatorSet::resetPage(std::string_view pageName) {
         m_refinancing.ResetRefinancing();
     else if (pageName == "pgLoanSpreadCalculator")
         m_loanSpread.ResetLoanSpread();
+    else if (pageName == "pgAmortizationSchedules")
+        m_amortization.ResetAmortizationSchedules();
+    else if (pageName == "pgPrepaymentCalculator")
+        m_prepayment.ResetPrepaymentCalculator();
     else
         return false;
     return true;
@@ -68,19 +71,20 @@ void CalculatorSet::ResetAllToZero() {
     m_quick.ResetQuickCalculators(false);
     m_closingCosts.resetForAllZero();
     m_rentVsBuy.ResetRentVsBuy(false);
-    m_biweekly.ResetBiweeklyPayments(false);
-    m_sellersProceeds.ResetHomeSellersProceeds(false);
     m_refinancing.ResetRefinancing();
+    m_biweekly.ResetBiweeklyPayments(false);
     m_loanSpread.ResetToZeroFields();
+    m_prepayment.ResetForAllToZero();
+    m_sellersProceeds.ResetHomeSellersProceeds(false);
     m_qualifier.ResetMortgageQualifier();
+    m_amortization.ResetForAllToZero();
     if (m_ctx.ws.shownPage() == LoanSpreadCalculator::kPage)
         m_loanSpread.ChooseLoanSpreadCalculator();
 }
 
-// The schedule pages join here as their modules come.
-void CalculatorSet::CreatePrepaymentList() {}
-void CalculatorSet::ResetAmortizationSchedules() {}
-void CalculatorSet::ResetPrepaymentCalculator() {}
+void CalculatorSet::CreatePrepaymentList() { m_amortization.CreatePrepaymentList(); }
+void CalculatorSet::ResetAmortizationSchedules() { m_amortization.ResetAmortizationSchedules(); }
+void CalculatorSet::ResetPrepaymentCalculator() { m_prepayment.ResetPrepaymentCalculator(); }
 
 void CalculatorSet::rebuildLoanSpread() {
     m_loanSpread.CleanGrid();

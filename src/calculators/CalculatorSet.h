@@ -1,11 +1,13 @@
 #pragma once
 
 #include "BiweeklyPayments.h"
+#include "AmortizationSchedules.h"
 #include "CalculatorContext.h"
 #include "EstimatedClosingCosts.h"
 #include "HandlerTable.h"
 #include "HomeSellersProceeds.h"
 #include "MortgageQualifier.h"
+#include "PrepaymentCalculator.h"
 #include "QuickCalculators.h"
 #include "RentVsBuy.h"
 #include "LoanSpreadCalculator.h"
@@ -34,6 +36,8 @@ public:
     HomeSellersProceeds& homeSellersProceeds() { return m_sellersProceeds; }
     RefinancingCalculator& refinancing() { return m_refinancing; }
     LoanSpreadCalculator& loanSpread() { return m_loanSpread; }
+    AmortizationSchedules& amortizationSchedules() { return m_amortization; }
+    PrepaymentCalculator& prepaymentCalculator() { return m_prepayment; }
 
     // Whether a calculator module runs the page (the main menu has none).
     bool isBuilt(std::string_view pageName) const;
@@ -66,6 +70,8 @@ private:
     HomeSellersProceeds m_sellersProceeds;
     RefinancingCalculator m_refinancing;
     LoanSpreadCalculator m_loanSpread;
+    AmortizationSchedules m_amortization;
+    PrepaymentCalculator m_prepayment;
 };
 
 } // namespace kelvarin::calculators

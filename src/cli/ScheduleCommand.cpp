@@ -1,4 +1,6 @@
 #include "Commands.h"
+#include "calculators/ScheduleCsv.h"
+#include "calculators/ScheduleGrids.h"
 #include "loanmath/Mortgage.h"
 #include "loanmath/Numeric.h"
 
@@ -54,6 +56,7 @@ void RunSchedule(std::string_view name, Args args, std::ostream& out) {
     std::vector<std::string_view> positional;
     std::vector<PrepaymentOption> prepayments;
     bool haveStart = false;
+    bool csv = false;
     int startMonth = 1;
     int startYear = 0;
     for (std::size_t k = 0; k < args.size(); ++k) {
@@ -64,6 +67,10 @@ void RunSchedule(std::string_view name, Args args, std::ostream& out) {
         }
         if (arg == "--remove-extra") {
             prepayments.push_back({PrepaymentKind::Remove});
+            continue;
+        }
+        if (arg == "--csv") {
+            csv = true;
             continue;
         }
         if (arg != "--start" && arg != "--extra" && arg != "--extra-range" && arg != "--extra-from")
@@ -118,6 +125,14 @@ void RunSchedule(std::string_view name, Args args, std::ostream& out) {
         }
     }
 
+    if (csv) {
+        // The monthly grid of the amortization page, as its CSV export writes it.
+        const auto regional = workspace::RegionalSettings::unitedStates();
+        workspace::TextGrid grid;
+        calculators::fillMonthlyGrid(grid, mortgage, regional);
+        out << calculators::scheduleCsv(grid, regional);
+        return;
+    }
     out << "payment\t" << FormatNumber(mortgage.Payment()) << '\n';
     for (const lm::TPayment& row : mortgage.Rows()) {
         const auto texts = lm::TMortgage::PaymentToStrings(row);

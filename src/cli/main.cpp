@@ -34,8 +34,10 @@ constexpr std::array commands{
             RunLoanFromPayment},
     Command{"schedule",
             "PRINCIPAL RATE N [--start M/YYYY] [--extra K:AMOUNT]... [--extra-range A-B:AMOUNT]...\n"
-            "                    [--extra-from A:AMOUNT]... [--remove-extra]",
-            "amortization schedule; prepayment options apply in the order given", RunSchedule},
+            "                    [--extra-from A:AMOUNT]... [--remove-extra] [--csv]",
+            "amortization schedule; prepayment options apply in the order given;\n"
+            "      --csv prints the schedule as the amortization page lists it, as CSV",
+            RunSchedule},
     Command{"page", "PAGE [--locale us|de] [--texts] [--grids] [--defaults FILE] STEP...",
             "enter a page and drive it as a user would; STEP is FIELD=TEXT (type and leave),\n"
             "      click:CONTROL, choose:GROUP=INDEX, text:CHOICE=TEXT (type into a drop-down),\n"

@@ -33,6 +33,11 @@ void TMortgage::Initialise(int numPayments, double principal, double annualRate,
 }
 
 void TMortgage::BuildSchedule() {
+    m_pendingFrom = kNothingPending;
+    BuildAll();
+}
+
+void TMortgage::BuildAll() const {
     m_built = false;
     m_periodicRate =
         Held(Div(m_annualRate, m_paymentsPerYear, "schedule: periodic rate"), "schedule: periodic rate");
@@ -40,7 +45,18 @@ void TMortgage::BuildSchedule() {
     BuildRows(0);
 }
 
-void TMortgage::BuildRows(std::size_t from) {
+void TMortgage::RunPendingBuild() const {
+    const std::size_t from = m_pendingFrom;
+    // Cleared first: a build that fails leaves the rows as they are until the next setter, as an
+    // eager rebuild in SetExtraPayment would have.
+    m_pendingFrom = kNothingPending;
+    if (m_built)
+        BuildRows(from);
+    else
+        BuildAll();
+}
+
+void TMortgage::BuildRows(std::size_t from) const {
     m_built = false;
     const double r = m_periodicRate;
     const TPayment* previous = from == 0 ? nullptr : &m_payments[from - 1];
@@ -93,11 +109,15 @@ void TMortgage::BuildRows(std::size_t from) {
     m_built = true;
 }
 
+// The eager rebuild of the setters with a clearing pass, which needs the built rows. A rebuild that
+// SetExtraPayment left pending starts at its row or earlier.
 void TMortgage::RebuildFrom(std::size_t from) {
+    from = std::min(from, m_pendingFrom);
+    m_pendingFrom = kNothingPending;
     if (m_built)
         BuildRows(from);
     else
-        BuildSchedule();
+        BuildAll();
 }
 
 void TMortgage::ClearIneffectivePrepayments() {
@@ -121,11 +141,12 @@ void TMortgage::ClearIneffectivePrepayments() {
 void TMortgage::SetExtraPayment(int k, double amount) {
     if (!Addresses(k))
         throw PrepaymentTargetError();
-    double& prepayment = m_payments[static_cast<std::size_t>(k - 1)].Prepayment;
+    const auto at = static_cast<std::size_t>(k - 1);
+    double& prepayment = m_payments[at].Prepayment;
     if (m_built && std::bit_cast<std::uint64_t>(prepayment) == std::bit_cast<std::uint64_t>(amount))
         return; // the rebuild would give the same rows
     prepayment = amount;
-    RebuildFrom(static_cast<std::size_t>(k - 1));
+    m_pendingFrom = std::min(m_pendingFrom, at);
 }
 
 void TMortgage::SetExtraPaymentRange(int first, int last, double amount) {
@@ -162,6 +183,7 @@ void TMortgage::RemoveExtraPayments() {
 }
 
 const TPayment& TMortgage::Row(int k) const {
+    Settle();
     if (!Addresses(k))
         throw std::out_of_range("schedule row " + std::to_string(k) + " does not exist");
     return m_payments[static_cast<std::size_t>(k - 1)];

@@ -46,7 +46,10 @@ public:
 // interest i = cents(b r) and principal t = Payment - i + Prepayment, or b when t > b; balance and
 // totals held as doubles; rows after the payoff are zero apart from their totals and Prepayment.
 // A setter rebuilds from the first row it changes: the rows before it would come out the same.
+// SetExtraPayment only records that row; the rebuild runs once, at the next read or engine call, so a
+// page applying a prepayment to each of its rows builds the schedule once, not once per row.
 // Arithmetic faults throw CalcError (the schedule is then partly built; the next setter rebuilds all).
+// A rebuild that SetExtraPayment left pending throws it from the read or call that runs it.
 class TMortgage {
 public:
     // Empty schedule: no rows, every field 0 (so a build before Initialise fails with a 0 / 0 rate).
@@ -64,8 +67,8 @@ public:
     // Recomputes Payment and every row from the rows' current Prepayment values.
     void BuildSchedule();
 
-    // Row k's Prepayment = amount, then rebuild. Throws PrepaymentTargetError (nothing changed) when k is
-    // outside 1..NumPayments.
+    // Row k's Prepayment = amount; the rows are rebuilt before they are next read. Throws
+    // PrepaymentTargetError (nothing changed) when k is outside 1..NumPayments.
     void SetExtraPayment(int k, double amount);
 
     // Rows first..last get Prepayment = amount (first > last: row first alone), rebuild, then the
@@ -86,21 +89,54 @@ public:
     // cut to at most 15 characters.
     static std::array<std::string, 9> PaymentToStrings(const TPayment& row);
 
-    double Payment() const { return m_payment; }
-    int NumPayments() const { return m_numPayments; }
-    double AnnualRate() const { return m_annualRate; }
-    double Principal() const { return m_principal; }
-    int PaymentsPerYear() const { return m_paymentsPerYear; }
-    int StartMonth() const { return m_startMonth; }
-    int StartYear() const { return m_startYear; }
+    // Every read first runs a rebuild that SetExtraPayment left pending (which may throw CalcError).
+    double Payment() const {
+        Settle();
+        return m_payment;
+    }
+    int NumPayments() const {
+        Settle();
+        return m_numPayments;
+    }
+    double AnnualRate() const {
+        Settle();
+        return m_annualRate;
+    }
+    double Principal() const {
+        Settle();
+        return m_principal;
+    }
+    int PaymentsPerYear() const {
+        Settle();
+        return m_paymentsPerYear;
+    }
+    int StartMonth() const {
+        Settle();
+        return m_startMonth;
+    }
+    int StartYear() const {
+        Settle();
+        return m_startYear;
+    }
 
     // Row k, 1-based. Throws std::out_of_range outside 1..NumPayments.
     const TPayment& Row(int k) const;
-    std::span<const TPayment> Rows() const { return m_payments; }
+    std::span<const TPayment> Rows() const {
+        Settle();
+        return m_payments;
+    }
 
 private:
+    static constexpr std::size_t kNothingPending = static_cast<std::size_t>(-1);
+
     bool Addresses(int k) const { return k >= 1 && k <= static_cast<int>(m_payments.size()); }
-    void BuildRows(std::size_t from);
+    void Settle() const {
+        if (m_pendingFrom != kNothingPending) [[unlikely]]
+            RunPendingBuild();
+    }
+    void RunPendingBuild() const;
+    void BuildAll() const;
+    void BuildRows(std::size_t from) const;
     void RebuildFrom(std::size_t from);
     void ClearIneffectivePrepayments();
 
@@ -108,12 +144,14 @@ private:
     int m_paymentsPerYear = 0;
     double m_principal = 0;
     double m_annualRate = 0;
-    double m_payment = 0;
-    std::vector<TPayment> m_payments;
+    // The built state is mutable: a read runs the rebuild that SetExtraPayment left pending.
+    mutable double m_payment = 0;
+    mutable std::vector<TPayment> m_payments;
     int m_startMonth = 0;
     int m_startYear = 0;
-    double m_periodicRate = 0;
-    bool m_built = false; // every row is what a full build from the current prepayments gives
+    mutable double m_periodicRate = 0;
+    mutable bool m_built = false; // every row before m_pendingFrom is what a full build gives
+    mutable std::size_t m_pendingFrom = kNothingPending; // first row SetExtraPayment changed since the build
 };
 
 } // namespace kelvarin::loanmath

@@ -17,16 +17,17 @@ struct Choice {
     std::string text;        // shown text of a drop-down (may match no item)
     bool editable = false;   // editable drop-down (cbMonth)
     bool visible = true;
+    bool enabled = true;
 
     // Sets the selection and the shown text together and tells the observers (the widget that
-    // shows the choice), so that a change the program makes reaches the screen.
+    // shows the choice), so that a change the program makes reaches the screen. A calculator
+    // that changes index, text or enabled by hand calls changed() once it is done.
     void set(int newIndex, std::string newText) {
         if (index == newIndex && text == newText)
             return;
         index = newIndex;
         text = std::move(newText);
-        for (auto copy = observers; auto& [id, observer] : copy)
-            observer(*this);
+        changed();
     }
 
     using Observer = std::function<void(const Choice&)>;
@@ -37,7 +38,10 @@ struct Choice {
     void removeObserver(int id) {
         std::erase_if(observers, [id](const auto& entry) { return entry.first == id; });
     }
-
+    void changed() const {
+        for (auto told = observers; auto& [id, observer] : told)
+            observer(*this);
+    }
     std::vector<std::pair<int, Observer>> observers;
     int nextObserverId = 1;
 };

@@ -27,7 +27,7 @@ struct TextGrid {
     std::vector<int> colWidths;                   // pixels
     // Text colours of single cells by (col, row); the other cells use the grid's text colour.
     std::map<std::pair<int, int>, std::int32_t> textColours;
-    int selectedCol = 0;
+    int selectedCol = 0;  // -1 with selectedRow -1: no selection
     int selectedRow = 0;
     std::string hint;                             // shown in the status bar under the mouse
     bool visible = true;

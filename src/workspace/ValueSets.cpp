@@ -25,6 +25,10 @@ std::span<const ValueSetEntry> valueSetOf(std::string_view pageName) {
         return valuesets::refinancing();
     if (pageName == "pgLoanSpreadCalculator")
         return valuesets::loanSpread();
+    if (pageName == "pgAmortizationSchedules")
+        return valuesets::amortizationSchedules();
+    if (pageName == "pgPrepaymentCalculator")
+        return valuesets::prepaymentCalculator();
     return {};
 }
 

@@ -136,6 +136,13 @@ Workspace::Workspace(RegionalSettings regional) : m_regional(regional.normalised
     m_choices.push_back(makeDropDown(
         "cbMonth", "pgAmortizationSchedules",
         {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"}, "Jan"));
+    // The prepayment modes of the amortization page's panel and of the prepayment calculator, whose
+    // buttons are never shown ("All Payments" is its mode in use).
+    m_choices.push_back(makeChoice("rgAddTo", "pgAmortizationSchedules",
+                                   {"&Single Payment", "&Range of Payments", "&All Payments"}, 1));
+    Choice& ppcMode = m_choices.emplace_back(makeChoice("rgPPCPrepayments", "pgPrepaymentCalculator",
+                                                        {"&Single Payment", "&Range of Payments", "&All Payments"}, 2));
+    ppcMode.visible = false;
     m_choices.push_back(makeDropDown("cbHSPClosingMonth", "pgHomesellersProceedsCalculator",
                                      {"January", "February", "March", "April", "May", "June", "July",
                                       "August", "September", "October", "November", "December"},

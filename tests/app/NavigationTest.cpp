@@ -30,7 +30,8 @@ const std::map<std::string, Expected> kEntering = {
     {"pgQuickCalculators", {"Quick Calculators", 173, false}},
     {"pgMortgageQualifier", {"Mortgage Qualifier", 179, true}},
     {"pgLoanSpreadCalculator", {"Loan Spread Calculator", 227, true}},
-    {"pgAmortizationSchedules", {"Amortization Schedules", 229, false}},
+    // Off, then on again: the schedule calculation that entering runs makes printing available.
+    {"pgAmortizationSchedules", {"Amortization Schedules", 229, true}},
     {"pgEstimatedClosingCosts", {"Estimated Closing Costs", 236, true}},
     {"pgRefinancingCalculator", {"Refinancing Calculator", 220, true}},
     {"pgRentVsBuyCalculator", {"Rent vs. Buy Calculator", 226, true}},

@@ -193,4 +193,22 @@ TEST(Cli, ScheduleReproducesTheThirtyYearLoan) {
     EXPECT_EQ(lines[360], "360\t12\t2029\t781.00\t5.70\t99999.03\t183212.97\t0.00\t0.97");
 }
 
+// The schedule as the amortization page lists it, cut at the payoff, in plain numbers.
+TEST(Cli, ScheduleAsCsv) {
+    const Outcome outcome =
+        RunCalc({"schedule", "100000", "8.75", "360", "--start", "1/2000", "--extra-range", "1-12:5000", "--csv"});
+    ASSERT_EQ(outcome.status, 0) << outcome.err;
+    std::vector<std::string> lines;
+    std::istringstream in(outcome.out);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 71u);
+    EXPECT_EQ(lines[0], "PMT,Month,Principal,Interest,Total Principal,Total Interest,Prepayment,Balance\r");
+    EXPECT_EQ(lines[1], "1,2000-01,5057.53,729.17,5057.53,729.17,5000.00,94942.47\r");
+    EXPECT_EQ(lines[70], "70,2005-10,351.73,2.56,100000.00,14636.59,0.00,0.00\r");
+
+    const Outcome empty = RunCalc({"schedule", "0", "8.75", "12", "--csv"});
+    EXPECT_EQ(empty.out, "PMT,Month,Principal,Interest,Total Principal,Total Interest,Prepayment,Balance\r\n");
+}
+
 } // namespace

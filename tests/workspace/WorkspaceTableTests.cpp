@@ -866,6 +866,22 @@ const ChoiceRow kChoices[] = {
      "Jan",
      true,
      true},
+    // The amortization page's prepayment panel starts with a range of payments; the prepayment
+    // calculator's mode buttons are never shown and stay on all payments.
+    {"rgAddTo",
+     "pgAmortizationSchedules",
+     {"&Single Payment", "&Range of Payments", "&All Payments"},
+     1,
+     "",
+     false,
+     true},
+    {"rgPPCPrepayments",
+     "pgPrepaymentCalculator",
+     {"&Single Payment", "&Range of Payments", "&All Payments"},
+     2,
+     "",
+     false,
+     false},
     // Typing into the closing-month box is possible; its handler turns a non-month into "January".
     {"cbHSPClosingMonth",
      "pgHomesellersProceedsCalculator",

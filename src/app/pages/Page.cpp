@@ -1,9 +1,14 @@
 #include "Page.h"
 
 #include "app/widgets/ChoiceBox.h"
+#include "app/widgets/ChoiceBinding.h"
 #include "app/widgets/ControlBinding.h"
+#include "app/widgets/ScheduleGridView.h"
 #include "app/widgets/MaskedEdit.h"
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QRadioButton>
 #include <QShortcutEvent>
 #include <stdexcept>
 #include <string>
@@ -134,6 +139,61 @@ QLabel* Page::addLabel(const QString& text, const QRect& geometry, Qt::Alignment
 QLabel* Page::addFieldLabel(std::string_view fieldName, const QRect& geometry, Qt::Alignment alignment,
                             QWidget* parent) {
     return addLabel(labelText(ws().field(fieldName).design().label), geometry, alignment, parent);
+}
+
+QLabel* Page::addBoundLabel(std::string_view controlName, const QRect& geometry, Qt::Alignment alignment,
+                            QWidget* parent) {
+    auto& state = ws().control(controlName);
+    auto* label = addLabel(qs(state.caption()), geometry, alignment, parent);
+    label->setObjectName(qs(controlName));
+    bindControl(label, state);
+    return label;
+}
+
+QGroupBox* Page::addPanel(std::string_view controlName, const QString& title, const QRect& geometry,
+                          QWidget* parent) {
+    auto& state = ws().control(controlName);
+    auto* panel = new QGroupBox(title, parent ? parent : this);
+    panel->setObjectName(qs(controlName));
+    panel->setGeometry(geometry);
+    bindControl(panel, state);
+    return panel;
+}
+
+ScheduleGridView* Page::addGrid(std::string_view gridName, const QRect& geometry, QWidget* parent) {
+    auto& grid = ws().grid(gridName);
+    if (grid.page != m_info.name)
+        throw std::logic_error("grid " + std::string(gridName) + " is not on " + std::string(m_info.name));
+    auto* view = new ScheduleGridView(grid, parent ? parent : this);
+    view->setGeometry(geometry);
+    const std::string name(gridName);
+    if (m_context.session.handlers().hasCellClick(name))
+        view->setCellClick([this, name](int col, int row) {
+            run([&] { m_context.session.handlers().clickCell(name, col, row); });
+        });
+    return view;
+}
+
+std::vector<QRadioButton*> Page::addRadioButtons(std::string_view choiceName,
+                                                 const std::vector<std::pair<const char*, QRect>>& buttons,
+                                                 QWidget* parent) {
+    auto& choice = ws().choice(choiceName);
+    const std::string name(choiceName);
+    if (choice.page != m_info.name || !m_context.session.handlers().hasChoice(name) ||
+        buttons.size() != choice.items.size())
+        throw std::logic_error("radio buttons of " + name + " do not match its choice on " +
+                               std::string(m_info.name));
+    std::vector<QRadioButton*> made;
+    for (std::size_t k = 0; k < buttons.size(); ++k) {
+        auto* button = new QRadioButton(labelText(choice.items[k]), parent ? parent : this);
+        button->setObjectName(QString::fromLatin1(buttons[k].first));
+        button->setGeometry(buttons[k].second);
+        made.push_back(button);
+    }
+    bindRadioButtons(choice, made, [this, name](int index) {
+        run([&] { m_context.session.handlers().choose(name, index); });
+    });
+    return made;
 }
 
 void Page::run(const std::function<void()>& handler) {

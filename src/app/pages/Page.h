@@ -7,6 +7,12 @@
 #include <QPushButton>
 #include <QWidget>
 #include <string_view>
+#include <utility>
+#include <vector>
+
+class QComboBox;
+class QGroupBox;
+class QRadioButton;
 
 namespace kelvarin::workspace {
 class ValueField;
@@ -15,6 +21,7 @@ class ValueField;
 namespace kelvarin::app {
 
 class ChoiceBox;
+class ScheduleGridView;
 class MaskedEdit;
 
 // One page of nbkMain. A calculator page derives from it and builds its controls in its
@@ -60,6 +67,20 @@ protected:
     QLabel* addFieldLabel(std::string_view fieldName, const QRect& geometry,
                           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
                           QWidget* parent = nullptr);
+    // A label named after a control state, following its caption, enabled and visible flags.
+    QLabel* addBoundLabel(std::string_view controlName, const QRect& geometry,
+                          Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
+                          QWidget* parent = nullptr);
+    // A titled panel named after a control state, following its enabled and visible flags.
+    QGroupBox* addPanel(std::string_view controlName, const QString& title, const QRect& geometry,
+                        QWidget* parent = nullptr);
+    // A table view of the named grid of this page; a cell click runs the grid's cell handler, if any.
+    ScheduleGridView* addGrid(std::string_view gridName, const QRect& geometry, QWidget* parent = nullptr);
+    // One radio button per item of the named choice, in item order: object name and place; the
+    // item texts are the captions. A click runs the choice's handler.
+    std::vector<QRadioButton*> addRadioButtons(std::string_view choiceName,
+                                               const std::vector<std::pair<const char*, QRect>>& buttons,
+                                               QWidget* parent = nullptr);
     // Runs a core handler through the error handler (for events the helpers do not connect).
     void run(const std::function<void()>& handler);
 

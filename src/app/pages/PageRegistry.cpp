@@ -3,8 +3,10 @@
 #include "EstimatedClosingCostsPage.h"
 #include "BiweeklyPaymentsPage.h"
 #include "HomeSellersProceedsPage.h"
+#include "AmortizationSchedulesPage.h"
 #include "MenuPage.h"
 #include "MortgageQualifierPage.h"
+#include "PrepaymentCalculatorPage.h"
 #include "QuickCalculatorsPage.h"
 #include "RentVsBuyPage.h"
 #include "LoanSpreadPage.h"
@@ -34,6 +36,8 @@ const std::map<std::string_view, Factory>& factories() {
         {"pgHomesellersProceedsCalculator", make<HomeSellersProceedsPage>},
         {"pgRefinancingCalculator", make<RefinancingPage>},
         {"pgLoanSpreadCalculator", make<LoanSpreadPage>},
+        {"pgAmortizationSchedules", make<AmortizationSchedulesPage>},
+        {"pgPrepaymentCalculator", make<PrepaymentCalculatorPage>},
     };
     return table;
 }

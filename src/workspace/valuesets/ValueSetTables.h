@@ -12,5 +12,7 @@ std::span<const ValueSetEntry> biweeklyPayments();
 std::span<const ValueSetEntry> homeSellersProceeds();
 std::span<const ValueSetEntry> refinancing();
 std::span<const ValueSetEntry> loanSpread();
+std::span<const ValueSetEntry> amortizationSchedules();
+std::span<const ValueSetEntry> prepaymentCalculator();
 
 }  // namespace kelvarin::workspace::valuesets
