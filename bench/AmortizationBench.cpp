@@ -1,3 +1,4 @@
+#include "SilentUi.h"
 #include "calculators/AmortizationSchedules.h"
 #include "calculators/HandlerTable.h"
 #include "loanmath/Mortgage.h"
@@ -24,17 +25,6 @@ void PagePatternEveryPaymentChanges(benchmark::State& state) {
 }
 BENCHMARK(PagePatternEveryPaymentChanges)->Unit(benchmark::kMicrosecond);
 
-class NullUi : public workspace::UiPort {
-public:
-    void focus(std::string_view) override {}
-    workspace::MessageAnswer message(std::string_view, workspace::MessageIcon, workspace::MessageButtons,
-                                     std::string_view) override {
-        return workspace::MessageAnswer::Ok;
-    }
-    void setPrintingAvailable(bool) override {}
-    void setBusy(bool) override {}
-    void refresh() override {}
-};
 
 void type(workspace::Workspace& ws, std::string_view field, std::string_view text) {
     workspace::ValueField& f = ws.field(field);
@@ -46,7 +36,7 @@ void type(workspace::Workspace& ws, std::string_view field, std::string_view tex
 // list read back from the grid, the schedule rebuilt, both grids filled. Argument: the number of payments.
 void CalcAmortizationWithPrepaymentOnEveryRow(benchmark::State& state) {
     workspace::Workspace ws;
-    NullUi ui;
+    bench::SilentUi ui;
     workspace::HeldValues held;
     calculators::HandlerTable handlers;
     calculators::AmortizationSchedules page({ws, ui, held});

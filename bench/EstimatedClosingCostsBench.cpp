@@ -1,6 +1,6 @@
 #include "calculators/EstimatedClosingCosts.h"
 #include "workspace/HeldValues.h"
-#include "workspace/UiPort.h"
+#include "SilentUi.h"
 #include "workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
@@ -9,23 +9,12 @@ namespace {
 
 using namespace kelvarin;
 
-class SilentUi : public workspace::UiPort {
-public:
-    void focus(std::string_view) override {}
-    workspace::MessageAnswer message(std::string_view, workspace::MessageIcon, workspace::MessageButtons,
-                                     std::string_view) override {
-        return workspace::MessageAnswer::Ok;
-    }
-    void setPrintingAvailable(bool) override {}
-    void setBusy(bool) override {}
-    void refresh() override {}
-};
 
 // Leaving a field of the closing costs page: one CalcECC over the sample values, qualifying
 // from income (the mode with two loan solutions). Budget: 20 microseconds.
 void CalcECCQualifyingFromIncome(benchmark::State& state) {
     workspace::Workspace ws;
-    SilentUi ui;
+    bench::SilentUi ui;
     workspace::HeldValues held;
     calculators::EstimatedClosingCosts page({ws, ui, held});
     ws.state().ValueSet = 1;
@@ -40,7 +29,7 @@ BENCHMARK(CalcECCQualifyingFromIncome)->Unit(benchmark::kMicrosecond);
 // A typed loan amount with PMI: one loan payment, the premium looked up twice.
 void CalcECCTypedLoan(benchmark::State& state) {
     workspace::Workspace ws;
-    SilentUi ui;
+    bench::SilentUi ui;
     workspace::HeldValues held;
     calculators::EstimatedClosingCosts page({ws, ui, held});
     ws.state().ValueSet = 1;

@@ -1,6 +1,6 @@
 #include "calculators/LoanSpreadCalculator.h"
 #include "workspace/HeldValues.h"
-#include "workspace/UiPort.h"
+#include "SilentUi.h"
 #include "workspace/Workspace.h"
 
 #include <benchmark/benchmark.h>
@@ -9,23 +9,12 @@ namespace {
 
 using namespace kelvarin;
 
-class QuietUi : public workspace::UiPort {
-public:
-    void focus(std::string_view) override {}
-    workspace::MessageAnswer message(std::string_view, workspace::MessageIcon, workspace::MessageButtons,
-                                     std::string_view) override {
-        return workspace::MessageAnswer::Ok;
-    }
-    void setPrintingAvailable(bool) override {}
-    void setBusy(bool) override {}
-    void refresh() override {}
-};
 
 // A full rebuild of the loan spread grid (18 axis labels, 77 cells, the result fields) for the
 // sample loan in the mode given: 0 payment, 1 loan amount, 2 rate (77 rate solves), 3 term.
 void LoanSpreadFill(benchmark::State& state) {
     workspace::Workspace ws;
-    QuietUi ui;
+    bench::SilentUi ui;
     workspace::HeldValues held;
     calculators::LoanSpreadCalculator page({ws, ui, held});
     ws.field("edtLoan").writeFloat(100000);
@@ -45,7 +34,7 @@ BENCHMARK(LoanSpreadFill)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 // A step change: mode setup, CleanGrid and the rebuild, as a click on a step group runs them.
 void LoanSpreadStepChange(benchmark::State& state) {
     workspace::Workspace ws;
-    QuietUi ui;
+    bench::SilentUi ui;
     workspace::HeldValues held;
     calculators::LoanSpreadCalculator page({ws, ui, held});
     ws.field("edtLoan").writeFloat(100000);
